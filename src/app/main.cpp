@@ -1,0 +1,25 @@
+#include "app/DisplayParameters.h"
+#include "app/WorkDirectory.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    // The parameters come first: everything after start-up depends on them.
+    DisplayParameters::resetToDefaults();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rotavue"));
+    // Qt 6 uses UTF-8 for narrow strings, the locale and translations already.
+    WorkDirectory::init(QDir::currentPath());
+
+    int code = 0;
+    {
+        MainWindow window;
+        window.onBtnEnUsClick();
+        window.show();
+        code = app.exec();
+    }
+    return code;
+}
