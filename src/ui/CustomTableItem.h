@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMetaType>
+
+class QObject;
+
+// The value of one playlist row: a pointer to its ImageObject or MediaObject.
+// Copied by value; the model that holds it decides who owns the object.
+class CustomTableItem
+{
+public:
+    CustomTableItem();
+    explicit CustomTableItem(QObject *object);
+
+    // Registers the meta-type once; later calls return the cached id.
+    static int typeId();
+
+    QObject *object = nullptr;
+};
+
+Q_DECLARE_METATYPE(CustomTableItem)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/RowEditor.h"
+
+class ImageObject;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Live editor of a picture row: thumbnail, position box, display time with
+// press-and-hold + and - buttons.
+class ImageObjectWidget : public RowEditor
+{
+    Q_OBJECT
+public:
+    ImageObjectWidget(HandlerMessage *handler, ImageObject *image, const QModelIndex &index,
+                      QWidget *parent = nullptr);
+    ~ImageObjectWidget() override;
+
+    ImageObject *image;
+    QLabel *thumbnailLabel;
+    QComboBox *positionBox = nullptr;
+    QLabel *spacerLabel = nullptr;
+    QLineEdit *timeEdit = nullptr;
+    QLabel *unitLabel = nullptr;
+    QPushButton *addButton;
+    QPushButton *delButton;
+
+    // Types whose rows carry the position box and the time controls.
+    static bool hasControls(int type);
+
+signals:
+    void imageIndexChanged(ImageObject *image, int oldIndex, int newIndex);
+
+public slots:
+    void onBtnTimeAddPreseed();
+    void onBtnTimeAddReleased();
+    void onBtnTimeDelPreseed();
+    void onBtnTimeDelReleased();
+    void onTimeEdit(const QString &value);
+    void onCurrentIndexChanged(int i);
+
+private:
+    void buildControls(int x, int y0);
+};

@@ -1,0 +1,67 @@
+#include "ui/ListImageItemDelegate.h"
+
+#include "display/ImageObject.h"
+#include "ui/CustomTableItem.h"
+#include "ui/ImageObjectWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/RowGeometry.h"
+#include "ui/RowPainter.h"
+
+#include <QPainter>
+
+namespace {
+ImageObject *imageAt(const QModelIndex &index)
+{
+    const QVariant value = index.data(Qt::DisplayRole);
+    if (!value.canConvert<CustomTableItem>())
+        return nullptr;
+    return qobject_cast<ImageObject *>(value.value<CustomTableItem>().object);
+}
+}
+
+ListImageItemDelegate::ListImageItemDelegate(HandlerMessage *handler, MainWindow *mainWindow)
+    : QItemDelegate(mainWindow), handler(handler), mainWindow(mainWindow)
+{
+}
+
+void ListImageItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                  const QModelIndex &index) const
+{
+    painter->save();
+    RowPainter::selectionBackground(painter, option);
+    ImageObject *image = imageAt(index);
+    if (image && index.column() == 0) {
+        const QImage thumb = image->thumbnail();
+        if (!thumb.isNull())
+            painter->drawImage(option.rect.topLeft(), thumb);
+        if (ImageObjectWidget::hasControls(image->type())) {
+            const QPoint origin = option.rect.topLeft();
+            const RowGeometry::ImageRow row = RowGeometry::imageRow(RowGeometry::thumbSide,
+                                                                    RowGeometry::controlTop(thumb));
+            RowPainter::comboBox(painter, row.position.translated(origin),
+                                 tr("imgwidget_lbl_text2").arg(image->index()));
+            RowPainter::label(painter, row.spacer.translated(origin), tr("imgwidget_lbl_text3"), true);
+            RowPainter::lineEdit(painter, row.edit.translated(origin),
+                                 QString::number(image->displayTime(), 'g', 6));
+            RowPainter::label(painter, row.unit.translated(origin), tr("imgwidget_lbl_text4"), true);
+            RowPainter::stepButton(painter, row.add.translated(origin), QStringLiteral(":/images/plus.png"));
+            RowPainter::stepButton(painter, row.del.translated(origin), QStringLiteral(":/images/moins.png"));
+        }
+    }
+    painter->restore();
+}
+
+QWidget *ListImageItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                             const QModelIndex &index) const
+{
+    if (!index.data(Qt::DisplayRole).canConvert<CustomTableItem>())
+        return QItemDelegate::createEditor(parent, option, index);
+    if (index.column() != 0)
+        return nullptr;
+    ImageObject *image = imageAt(index);
+    if (!image)
+        return nullptr;
+    auto *editor = new ImageObjectWidget(handler, image, index, parent);
+    connect(editor, &ImageObjectWidget::imageIndexChanged, mainWindow, &MainWindow::onImageIndexChanged);
+    return editor;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QItemDelegate>
+
+class HandlerMessage;
+class MainWindow;
+
+// Paints picture rows and opens an ImageObjectWidget on the row being edited.
+class ListImageItemDelegate : public QItemDelegate
+{
+    Q_OBJECT
+public:
+    ListImageItemDelegate(HandlerMessage *handler, MainWindow *mainWindow);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+
+private:
+    HandlerMessage *handler;
+    MainWindow *mainWindow;
+};

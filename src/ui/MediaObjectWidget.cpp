@@ -1,0 +1,86 @@
+#include "ui/MediaObjectWidget.h"
+
+#include "display/ImageObject.h"
+#include "display/MediaObject.h"
+#include "messaging/WhatCodes.h"
+#include "ui/RowGeometry.h"
+
+#include <QDebug>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+MediaObjectWidget::MediaObjectWidget(HandlerMessage *handler, MediaObject *media, const QModelIndex &index,
+                                     QWidget *parent)
+    : RowEditor(handler, index, parent), media(media)
+{
+    thumbnailLabel = new QLabel(this);
+    if (ImageObject *first = media->frame(0))
+        thumbnailLabel->setPixmap(QPixmap::fromImage(first->thumbnail()));
+    thumbnailLabel->setFixedSize(RowGeometry::thumbSide, RowGeometry::thumbSide);
+    thumbnailLabel->move(0, 0);
+
+    const RowGeometry::MediaRow row = RowGeometry::mediaRow(thumbnailLabel->width());
+    infoLabel = new QLabel(infoText(tr("videowidget_lbl_text"), media->frameCount()), this);
+    infoLabel->setGeometry(row.info);
+    loopLabel = new QLabel(tr("videowidget_lbl_loopcount"), this);
+    loopLabel->setGeometry(row.loopLabel);
+    loopEdit = new QLineEdit(QString::number(media->loopCount()), this);
+    loopEdit->setGeometry(row.loopEdit);
+    loopEdit->setValidator(new QIntValidator(1, 255, loopEdit));
+    connect(loopEdit, &QLineEdit::textChanged, this, &MediaObjectWidget::onTimeEdit);
+
+    addButton = RowGeometry::makeStepButton(QStringLiteral(":/images/plus.png"), this);
+    addButton->move(row.add.topLeft());
+    delButton = RowGeometry::makeStepButton(QStringLiteral(":/images/moins.png"), this);
+    delButton->move(row.del.topLeft());
+    connect(addButton, &QPushButton::pressed, this, &MediaObjectWidget::onBtnTimeAddPreseed);
+    connect(addButton, &QPushButton::released, this, &MediaObjectWidget::onBtnTimeAddReleased);
+    connect(delButton, &QPushButton::pressed, this, &MediaObjectWidget::onBtnTimeDelPreseed);
+    connect(delButton, &QPushButton::released, this, &MediaObjectWidget::onBtnTimeDelReleased);
+}
+
+QString MediaObjectWidget::infoText(const QString &pattern, int frameCount)
+{
+    return pattern.arg(frameCount).arg(frameCount / 10);
+}
+
+void MediaObjectWidget::onBtnTimeAddPreseed()
+{
+    qDebug("onBtnTimeAddPreseed");
+    pressStep(WhatCode::LoopUp);
+}
+
+void MediaObjectWidget::onBtnTimeAddReleased()
+{
+    qDebug("onBtnTimeAddReleased");
+    releaseStep(WhatCode::LoopUp);
+}
+
+void MediaObjectWidget::onBtnTimeDelPreseed()
+{
+    qDebug("onBtnTimeDelPreseed");
+    pressStep(WhatCode::LoopDown);
+}
+
+void MediaObjectWidget::onBtnTimeDelReleased()
+{
+    qDebug("onBtnTimeDelReleased");
+    releaseStep(WhatCode::LoopDown);
+}
+
+void MediaObjectWidget::onTimeEdit(const QString &value)
+{
+    bool ok = false;
+    const int loops = value.toInt(&ok, 10);
+    if (ok)
+        media->setLoopCount(loops);
+}
+
+void MediaObjectWidget::onCurrentIndexChanged(int i)
+{
+    // Sequence rows have no position box; kept for symmetry with picture rows.
+    emit mediaIndexChanged(media, media->index(), i + 1);
+}

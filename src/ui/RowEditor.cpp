@@ -1,0 +1,70 @@
+#include "ui/RowEditor.h"
+
+#include "messaging/HandlerMessage.h"
+#include "messaging/Message.h"
+
+#include <QPainter>
+#include <QSet>
+
+namespace {
+QSet<const void *> &liveEditors() // UI thread only
+{
+    static QSet<const void *> editors;
+    return editors;
+}
+}
+
+RowEditor::RowEditor(HandlerMessage *handler, const QModelIndex &index, QWidget *parent)
+    : QWidget(parent), modelIndex(index), handler(handler)
+{
+    liveEditors().insert(this);
+}
+
+RowEditor::~RowEditor()
+{
+    liveEditors().remove(this);
+    if (heldCode && handler)
+        handler->removeHandlerMessages(heldCode);
+}
+
+bool RowEditor::isAlive(const void *editor)
+{
+    return liveEditors().contains(editor);
+}
+
+bool RowEditor::wantsStep(int what) const
+{
+    return heldCode == what || firstStepCode == what;
+}
+
+bool RowEditor::stepDone(int what)
+{
+    if (firstStepCode == what)
+        firstStepCode = 0;
+    return heldCode == what;
+}
+
+void RowEditor::pressStep(int what)
+{
+    heldCode = what;
+    firstStepCode = what;
+    auto *msg = new Message(handler, what);
+    msg->obj = this;
+    handler->sendHandlerMessage(msg);
+}
+
+void RowEditor::releaseStep(int what)
+{
+    if (heldCode == what)
+        heldCode = 0;
+    // Before its first step the only pending message is the press itself: let it through.
+    if (firstStepCode != what)
+        handler->removeHandlerMessages(what);
+}
+
+void RowEditor::paintEvent(QPaintEvent *)
+{
+    // The row being edited stands out in solid blue.
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::blue);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QMutex>
+#include <QWidget>
+
+class HandlerMessage;
+
+// Common part of the two row editors: press-and-hold stepping through the
+// looper. A step message names its editor by address, so the main window asks
+// isAlive() before touching it and wantsStep() before performing a step.
+class RowEditor : public QWidget
+{
+    Q_OBJECT
+public:
+    RowEditor(HandlerMessage *handler, const QModelIndex &index, QWidget *parent);
+    ~RowEditor() override;
+
+    static bool isAlive(const void *editor);
+
+    // True while the button of this code is held, or once for the press that
+    // started the chain (a quick press and release still makes one step).
+    bool wantsStep(int what) const;
+    // Called by the main window after each step; true when the chain goes on.
+    bool stepDone(int what);
+
+    QModelIndex modelIndex;
+    QMutex stepLock; // held by the main window while it performs one step
+
+protected:
+    void pressStep(int what);
+    void releaseStep(int what);
+    void paintEvent(QPaintEvent *event) override;
+
+    HandlerMessage *handler;
+
+private:
+    int heldCode = 0;
+    int firstStepCode = 0;
+};

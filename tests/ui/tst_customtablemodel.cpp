@@ -1,0 +1,187 @@
+#include "display/ImageObject.h"
+#include "display/MediaObject.h"
+#include "ui/CustomTableModel.h"
+
+#include "TestWorkDir.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestCustomTableModel : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QList<CustomTableItem> pictures(int count, QList<QPointer<ImageObject>> *tracked = nullptr)
+    {
+        QList<CustomTableItem> items;
+        for (int i = 1; i <= count; ++i) {
+            auto *image = new ImageObject(i, QString(), 5, ImageObject::PictureFile);
+            if (tracked)
+                tracked->append(image);
+            items.append(CustomTableItem(image));
+        }
+        return items;
+    }
+
+    static QList<int> indexes(const CustomTableModel &model)
+    {
+        QList<int> result;
+        for (const CustomTableItem &item : model.itemList())
+            result.append(qobject_cast<ImageObject *>(item.object)->index());
+        return result;
+    }
+
+private slots:
+    void delRowRefusesBadRanges_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("count");
+        QTest::newRow("count zero") << 0 << 0;
+        QTest::newRow("negative count") << 1 << -1;
+        QTest::newRow("negative start") << -1 << 1;
+        QTest::newRow("range past the end") << 2 << 5;
+        QTest::newRow("start at the end") << 4 << 1;
+    }
+
+    void delRowRefusesBadRanges()
+    {
+        QFETCH(int, start);
+        QFETCH(int, count);
+        TestWorkDir work;
+        QList<QPointer<ImageObject>> tracked;
+        CustomTableModel model(pictures(4, &tracked), 1);
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsAboutToBeRemoved);
+        model.delRow(start, count);
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(removed.count(), 0);
+        for (const auto &image : tracked)
+            QVERIFY(image);
+        model.delRow(0, 4);
+    }
+
+    void delRowDeletesAndRenumbers_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<int>>("remaining");
+        QTest::newRow("second of four") << 1 << 1 << QList<int>{1, 2, 3};
+        QTest::newRow("first two") << 0 << 2 << QList<int>{1, 2};
+        QTest::newRow("last") << 3 << 1 << QList<int>{1, 2, 3};
+        QTest::newRow("all") << 0 << 4 << QList<int>{};
+    }
+
+    void delRowDeletesAndRenumbers()
+    {
+        QFETCH(int, start);
+        QFETCH(int, count);
+        QFETCH(QList<int>, remaining);
+        TestWorkDir work;
+        QList<QPointer<ImageObject>> tracked;
+        CustomTableModel model(pictures(4, &tracked), 1);
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        model.delRow(start, count);
+        QCOMPARE(indexes(model), remaining);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(1).toInt(), start);
+        QCOMPARE(removed.at(0).at(2).toInt(), start + count - 1);
+        for (int i = 0; i < tracked.size(); ++i)
+            QCOMPARE(tracked.at(i).isNull(), i >= start && i < start + count);
+        model.delRow(0, model.rowCount());
+    }
+
+    void delRowRenumbersSequences()
+    {
+        CustomTableModel model({CustomTableItem(new MediaObject(0, QStringLiteral("a.gif"))),
+                                CustomTableItem(new MediaObject(1, QStringLiteral("b.gif"))),
+                                CustomTableItem(new MediaObject(2, QStringLiteral("c.gif")))},
+                               1);
+        model.delRow(0, 1);
+        QCOMPARE(qobject_cast<MediaObject *>(model.itemList().at(0).object)->index(), 1);
+        QCOMPARE(qobject_cast<MediaObject *>(model.itemList().at(1).object)->index(), 2);
+        model.delRow(0, 2);
+    }
+
+    void appendItemsAnnouncesNewRows()
+    {
+        TestWorkDir work;
+        CustomTableModel model(pictures(3), 1);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.appendItems(pictures(2));
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 3);
+        QCOMPARE(inserted.at(0).at(2).toInt(), 4);
+        QCOMPARE(model.rowCount(), 5);
+        model.delRow(0, 5);
+    }
+
+    void dataRoles_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<bool>("holdsItem");
+        QTest::newRow("display") << int(Qt::DisplayRole) << true;
+        QTest::newRow("edit") << int(Qt::EditRole) << true;
+        QTest::newRow("check state") << int(Qt::CheckStateRole) << false;
+        QTest::newRow("decoration") << int(Qt::DecorationRole) << false;
+        QTest::newRow("tool tip") << int(Qt::ToolTipRole) << false;
+    }
+
+    void dataRoles()
+    {
+        QFETCH(int, role);
+        QFETCH(bool, holdsItem);
+        TestWorkDir work;
+        const QList<CustomTableItem> items = pictures(2);
+        CustomTableModel model(items, 1);
+        const QVariant value = model.data(model.index(1, 0), role);
+        QCOMPARE(value.isValid(), holdsItem);
+        if (holdsItem) {
+            QCOMPARE(value.metaType().id(), CustomTableItem::typeId());
+            QCOMPARE(value.value<CustomTableItem>().object, items.at(1).object);
+        }
+        QVERIFY(!model.data(model.index(2, 0), role).isValid());
+        QVERIFY(!model.setData(model.index(0, 0), QVariant(), role));
+        model.delRow(0, 2);
+    }
+
+    void headerRoles()
+    {
+        CustomTableModel model({}, 1);
+        QVERIFY(!model.headerData(0, Qt::Horizontal, Qt::DisplayRole).isValid());
+        QVERIFY(model.setHeaderData(0, Qt::Horizontal, 5));
+        const QVariant header = model.headerData(0, Qt::Horizontal, Qt::DisplayRole);
+        QCOMPARE(header.metaType().id(), QMetaType::QString);
+        QCOMPARE(header.toString(), QStringLiteral("5"));
+        QVERIFY(!model.setHeaderData(0, Qt::Vertical, 7));
+        QCOMPARE(model.columnCount(), 1);
+        QCOMPARE(model.rowCount(model.index(0, 0)), 0);
+    }
+
+    void sortKeepsTheOrder()
+    {
+        TestWorkDir work;
+        CustomTableModel model(pictures(3), 1);
+        qobject_cast<ImageObject *>(model.itemList().at(0).object)->setIndex(9);
+        const QList<CustomTableItem> before = model.itemList();
+        QSignalSpy layout(&model, &QAbstractItemModel::layoutChanged);
+        model.sort(0, Qt::AscendingOrder);
+        QCOMPARE(layout.count(), 1);
+        for (int i = 0; i < before.size(); ++i)
+            QCOMPARE(model.itemList().at(i).object, before.at(i).object);
+        model.delRow(0, 3);
+    }
+
+    void flagsAllowEditing()
+    {
+        TestWorkDir work;
+        CustomTableModel model(pictures(1), 1);
+        QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
+        QVERIFY(model.flags(QModelIndex()) & Qt::ItemIsDropEnabled);
+        QVERIFY(model.supportedDropActions() & Qt::MoveAction);
+        model.delRow(0, 1);
+    }
+};
+
+QTEST_MAIN(TestCustomTableModel)
+#include "tst_customtablemodel.moc"
