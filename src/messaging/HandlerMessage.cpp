@@ -11,19 +11,28 @@ HandlerMessage::HandlerMessage(HandlerThread *loop, QObject *parent)
 {
 }
 
+HandlerMessage::~HandlerMessage()
+{
+    // A message left queued for a dead handler would be delivered to freed memory.
+    QMutexLocker locker(&lock);
+    if (HandlerThread *looper = loop.data())
+        looper->removeMessagesFor(this);
+}
+
 void HandlerMessage::handlerMessage(Message *)
 {
 }
 
 void HandlerMessage::sendHandlerMessage(Message *msg)
 {
-    if (!loop) {
+    HandlerThread *looper = loop.data();
+    if (!looper) {
         qDebug("#Handler# sendHandlerMessage() loop is NULL!");
         delete msg; // a refused message is freed here, so callers never leak it
         return;
     }
     QMutexLocker locker(&lock);
-    loop->enqueue(msg);
+    looper->enqueue(msg);
 }
 
 void HandlerMessage::sendHandlerMessageDelayed(Message *msg, int delayMs)
@@ -40,8 +49,14 @@ void HandlerMessage::sendEmptyHandlerMessage(int what, int delayMs)
 
 void HandlerMessage::removeHandlerMessages(int what)
 {
-    if (!loop)
+    HandlerThread *looper = loop.data();
+    if (!looper)
         return;
     QMutexLocker locker(&lock);
-    loop->removeMessages(what);
+    looper->removeMessages(what);
+}
+
+HandlerThread *HandlerMessage::looper() const
+{
+    return loop.data();
 }

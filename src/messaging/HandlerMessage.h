@@ -2,17 +2,23 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QPointer>
 
 class HandlerThread;
 class Message;
 
 // Receives messages on the looper thread. Subclasses override handlerMessage();
-// the handler object itself stays on the thread that created it.
+// the handler object itself stays on the thread that created it. A subclass
+// that reports to a window declares the signal handlerMessageReady(Message*)
+// (the name handlerMessage is taken by the virtual below).
 class HandlerMessage : public QObject
 {
     Q_OBJECT
 public:
     explicit HandlerMessage(HandlerThread *loop, QObject *parent = nullptr);
+    // Deletes this handler's still-queued messages. A message already in hand
+    // on the looper thread is not waited for: subclasses must not die mid-call.
+    ~HandlerMessage() override;
 
     // Runs on the looper thread. The message belongs to the looper and is
     // deleted when this returns: do not keep, requeue or pass it on.
@@ -20,13 +26,15 @@ public:
 
     // Ownership of msg passes to the looper (or it is deleted when refused).
     void sendHandlerMessage(Message *msg);
+    // Due at the current time plus delayMs.
     void sendHandlerMessageDelayed(Message *msg, int delayMs);
     void sendEmptyHandlerMessage(int what, int delayMs = 0);
+    // Removes every queued message with this code, also those of other handlers.
     void removeHandlerMessages(int what);
 
-    HandlerThread *looper() const { return loop; }
+    HandlerThread *looper() const;
 
 private:
-    HandlerThread *loop;
+    QPointer<HandlerThread> loop; // not owned; null once the looper is gone
     QMutex lock; // taken before the looper's queue lock, never after
 };

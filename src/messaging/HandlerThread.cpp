@@ -4,7 +4,25 @@
 #include "messaging/Message.h"
 
 #include <QDebug>
-#include <QMutexLocker>
+
+#include <chrono>
+
+namespace {
+
+// Takes the matching messages out, walking from the back; the caller deletes
+// them after dropping the lock, so no destructor runs with the queue locked.
+template<typename Match>
+QList<Message *> takeMatching(QList<Message *> &queue, Match matches)
+{
+    QList<Message *> taken;
+    for (qsizetype i = queue.size() - 1; i >= 0; --i) {
+        if (matches(queue.at(i)))
+            taken.append(queue.takeAt(i));
+    }
+    return taken;
+}
+
+} // namespace
 
 HandlerThread::HandlerThread(QObject *parent) : QThread(parent)
 {
@@ -21,11 +39,12 @@ HandlerThread::~HandlerThread()
 
 HandlerThread *HandlerThread::instance()
 {
-    static HandlerThread *shared = nullptr; // never stopped: it dies with the process
-    if (!shared) {
-        shared = new HandlerThread;
-        shared->start(QThread::InheritPriority);
-    }
+    // Never stopped or deleted: it dies with the process.
+    static HandlerThread *const shared = [] {
+        auto *looper = new HandlerThread;
+        looper->start(QThread::InheritPriority);
+        return looper;
+    }();
     return shared;
 }
 
@@ -35,18 +54,18 @@ void HandlerThread::enqueue(Message *msg)
         qDebug("#LOOP# enqueue() msg is null!");
         return;
     }
-    QMutexLocker locker(&queueLock);
+    std::lock_guard<std::mutex> locker(queueLock);
     // Scan from the back: the common case (no earlier due time) costs one comparison.
-    int pos = queue.size();
+    qsizetype pos = queue.size();
     while (pos > 0 && queue.at(pos - 1)->when > msg->when)
         --pos;
     queue.insert(pos, msg);
-    wakeUp.wakeAll();
+    wakeUp.notify_all();
 }
 
 Message *HandlerThread::next(int &waitMs)
 {
-    QMutexLocker locker(&queueLock);
+    std::lock_guard<std::mutex> locker(queueLock);
     return nextLocked(waitMs);
 }
 
@@ -67,60 +86,75 @@ Message *HandlerThread::nextLocked(int &waitMs)
 
 void HandlerThread::removeMessages(int what)
 {
-    QMutexLocker locker(&queueLock);
-    for (int i = queue.size() - 1; i >= 0; --i) {
-        if (queue.at(i)->what == what)
-            delete queue.takeAt(i);
+    QList<Message *> taken;
+    {
+        std::lock_guard<std::mutex> locker(queueLock);
+        taken = takeMatching(queue, [what](const Message *m) { return m->what == what; });
     }
+    qDeleteAll(taken);
+}
+
+void HandlerThread::removeMessagesFor(const HandlerMessage *target)
+{
+    QList<Message *> taken;
+    {
+        std::lock_guard<std::mutex> locker(queueLock);
+        taken = takeMatching(queue, [target](const Message *m) { return m->target == target; });
+    }
+    qDeleteAll(taken);
 }
 
 void HandlerThread::clearMessages()
 {
-    QMutexLocker locker(&queueLock);
-    clearLocked();
-}
-
-void HandlerThread::clearLocked()
-{
-    while (!queue.isEmpty())
-        delete queue.takeLast();
+    QList<Message *> taken;
+    {
+        std::lock_guard<std::mutex> locker(queueLock);
+        taken = takeMatching(queue, [](const Message *) { return true; });
+    }
+    qDeleteAll(taken);
 }
 
 void HandlerThread::exit()
 {
-    QMutexLocker locker(&queueLock);
-    quit = true;
-    wakeUp.wakeAll();
+    std::lock_guard<std::mutex> locker(queueLock);
+    quitFlag = true;
+    wakeUp.notify_all();
 }
 
 int HandlerThread::queuedCount() const
 {
-    QMutexLocker locker(&queueLock);
-    return queue.size();
+    std::lock_guard<std::mutex> locker(queueLock);
+    return int(queue.size());
 }
 
 void HandlerThread::run()
 {
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     for (;;) {
-        if (quit) {
-            clearLocked();
+        // Checked before every fetch, so exit() also ends a busy queue.
+        if (quitFlag) {
             locker.unlock();
+            clearMessages();
             qDebug("#LOOP# exit!");
             return;
         }
         int waitMs = -1;
         if (Message *msg = nextLocked(waitMs)) {
             locker.unlock();
-            if (msg->target)
-                msg->target->handlerMessage(msg);
-            delete msg;
-            locker.relock();
+            deliver(msg);
+            locker.lock();
             continue;
         }
         if (waitMs < 0)
-            wakeUp.wait(&queueLock);
+            wakeUp.wait(locker);
         else
-            wakeUp.wait(&queueLock, QDeadlineTimer(waitMs));
+            wakeUp.wait_for(locker, std::chrono::milliseconds(waitMs));
     }
+}
+
+void HandlerThread::deliver(Message *msg)
+{
+    if (msg->target)
+        msg->target->handlerMessage(msg);
+    delete msg;
 }

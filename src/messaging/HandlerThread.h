@@ -1,30 +1,39 @@
 #pragma once
 
 #include <QList>
-#include <QMutex>
 #include <QThread>
-#include <QWaitCondition>
 
+#include <condition_variable>
+#include <mutex>
+
+class HandlerMessage;
 class Message;
 
 // The looper: one thread, one queue ordered by due time, delivering each due
-// message to its target handler. No lock is held while a handler runs.
+// message to its target handler. No lock is held while a handler runs, so a
+// handler may send and remove messages from inside handlerMessage().
 class HandlerThread : public QThread
 {
     Q_OBJECT
 public:
     explicit HandlerThread(QObject *parent = nullptr);
+    // Stops the loop (after the message in hand) and deletes what is still queued.
     ~HandlerThread() override;
 
     // The process-wide looper, created and started on first use (UI thread only).
     static HandlerThread *instance();
 
+    // Takes ownership; a null msg is logged and ignored.
     void enqueue(Message *msg);
     // Takes the head message if it is due (waitMs = 0); otherwise null with
     // waitMs = milliseconds until the head is due, or -1 for an empty queue.
     Message *next(int &waitMs);
+    // Deletes every queued message with this code, whatever its target.
     void removeMessages(int what);
+    // Deletes every queued message aimed at target (a handler being destroyed).
+    void removeMessagesFor(const HandlerMessage *target);
     void clearMessages();
+    // Ends the loop before its next fetch; still-queued messages are deleted undelivered.
     void exit();
 
     int queuedCount() const;
@@ -34,10 +43,12 @@ protected:
 
 private:
     Message *nextLocked(int &waitMs);
-    void clearLocked();
+    static void deliver(Message *msg);
 
-    bool quit = false;
-    QWaitCondition wakeUp;
-    mutable QMutex queueLock;
+    // Standard primitives rather than QMutex/QWaitCondition: ThreadSanitizer
+    // cannot see QWaitCondition release and retake the mutex inside Qt.
+    mutable std::mutex queueLock; // guards queue and quitFlag
+    std::condition_variable wakeUp;
+    bool quitFlag = false;
     QList<Message *> queue; // ascending when; equal when keeps send order
 };
