@@ -7,13 +7,12 @@
 #include "TestWorkDir.h"
 
 #include <QRandomGenerator>
-#include <QThread>
 #include <QtTest>
 
 #include <atomic>
 #include <functional>
-#include <memory>
 #include <set>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -46,18 +45,17 @@ Result convertIntoRecord(const QImage &picture)
 void runTogether(const std::vector<std::function<void()>> &jobs)
 {
     std::atomic<int> waiting{int(jobs.size())};
-    std::vector<std::unique_ptr<QThread>> threads;
+    std::vector<std::thread> threads;
     for (const auto &job : jobs) {
-        threads.emplace_back(QThread::create([&waiting, job] {
+        threads.emplace_back([&waiting, job] {
             waiting.fetch_sub(1);
             while (waiting.load() > 0)
-                QThread::yieldCurrentThread();
+                std::this_thread::yield();
             job();
-        }));
-        threads.back()->start();
+        });
     }
-    for (auto &thread : threads)
-        QVERIFY(thread->wait(120000));
+    for (std::thread &thread : threads)
+        thread.join();
 }
 
 } // namespace

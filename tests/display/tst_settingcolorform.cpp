@@ -8,8 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
-#include <QThread>
 #include <QtTest>
+
+#include <thread>
 
 class TestSettingColorForm : public QObject
 {
@@ -29,10 +30,8 @@ private slots:
 
 void TestSettingColorForm::initTestCase()
 {
-    QThread *worker = QThread::create([] { TestColorUtil::instance(); });
-    worker->start();
-    QVERIFY(worker->wait(10000));
-    delete worker;
+    std::thread worker([] { TestColorUtil::instance(); });
+    worker.join();
 }
 
 void TestSettingColorForm::formShape()

@@ -7,10 +7,10 @@
 
 #include <QIntValidator>
 #include <QSet>
-#include <QThread>
 #include <QtTest>
 
 #include <atomic>
+#include <thread>
 #include <vector>
 
 class TestTestColorUtil : public QObject
@@ -39,21 +39,18 @@ void TestTestColorUtil::firstUseFromManyThreadsMakesOneTable()
     constexpr int threadCount = 8;
     std::atomic<int> waiting{threadCount};
     std::vector<TestColorUtil *> seen(threadCount, nullptr);
-    std::vector<QThread *> threads;
+    std::vector<std::thread> threads;
     for (int t = 0; t < threadCount; ++t) {
-        threads.push_back(QThread::create([&, t] {
+        threads.emplace_back([&, t] {
             // All threads ask at the same moment.
             waiting.fetch_sub(1);
-            while (waiting.load() > 0) {
-            }
+            while (waiting.load() > 0)
+                std::this_thread::yield();
             seen[size_t(t)] = TestColorUtil::instance();
-        }));
-        threads.back()->start();
+        });
     }
-    for (QThread *thread : threads) {
-        QVERIFY(thread->wait(10000));
-        delete thread;
-    }
+    for (std::thread &thread : threads)
+        thread.join();
     const QSet<TestColorUtil *> distinct(seen.begin(), seen.end());
     QCOMPARE(distinct.size(), 1);
     QCOMPARE(*distinct.begin(), TestColorUtil::instance());
