@@ -7,6 +7,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -22,8 +23,9 @@ bool writeMarker(const QString &dir)
         return true;
     if (!marker.open(QIODevice::WriteOnly))
         return false;
-    marker.write("Rotavue scratch files. Rotavue empties this folder at every start.\n");
-    return marker.error() == QFileDevice::NoError;
+    const bool written = marker.write("Rotavue scratch files. Rotavue empties this folder at every start.\n") > 0;
+    marker.close();
+    return written && marker.error() == QFileDevice::NoError;
 }
 
 // A folder we may use: missing with a writable parent (we create it), or carrying our marker.
@@ -37,18 +39,32 @@ bool usable(const QString &dir)
     return info.isDir() && WorkDirectory::isOurs(dir);
 }
 
-QString chooseTempDir(const QString &workDir)
+// In the shared system temp folder a fixed name could be taken or planted as a
+// link by someone else: make a fresh folder there atomically instead.
+QString lastResortTempDir()
 {
-    const QString inWorkDir = workDir + QLatin1String("/temp");
-    if (usable(inWorkDir))
-        return inWorkDir;
-    const QString fallback = WorkDirectory::fallbackTempDir();
-    QDir().mkpath(QFileInfo(fallback).absolutePath());
-    if (usable(fallback))
-        return fallback;
-    // Both taken by folders that are not ours: one of our own for this run.
+    QTemporaryDir unique(QDir::tempPath() + QLatin1String("/rotavue-temp-XXXXXX"));
+    unique.setAutoRemove(false);
+    if (unique.isValid() && writeMarker(unique.path()))
+        return unique.path();
     return QDir::tempPath() + QLatin1String("/rotavue-temp-")
            + QString::number(QCoreApplication::applicationPid());
+}
+
+QString chooseTempDir(const QString &workDir)
+{
+    const QString inWorkDir = QDir::cleanPath(workDir + QLatin1String("/temp"));
+    if (usable(inWorkDir)) {
+        WorkDirectory::wipeIfOurs(inWorkDir);
+        return inWorkDir;
+    }
+    const QString fallback = WorkDirectory::fallbackTempDir();
+    QDir().mkpath(QFileInfo(fallback).absolutePath());
+    if (usable(fallback)) {
+        WorkDirectory::wipeIfOurs(fallback);
+        return fallback;
+    }
+    return lastResortTempDir(); // fresh: nothing to wipe
 }
 
 void setTempDir(const QString &dir)
@@ -67,9 +83,7 @@ void WorkDirectory::init(const QString &currentDir)
         g_workDir = work;
         g_lastUsedFolder = work;
     }
-    const QString temp = chooseTempDir(work);
-    setTempDir(temp);
-    wipeIfOurs(temp);
+    setTempDir(chooseTempDir(work));
 }
 
 void WorkDirectory::initPrivate(const QString &ownedDir)
@@ -126,7 +140,10 @@ bool WorkDirectory::isOurs(const QString &dir)
 
 void WorkDirectory::cleanUp(const QString &dirPath)
 {
-    QDir dir(dirPath);
+    const QString path = QDir::cleanPath(dirPath); // a trailing '/' would make the link check follow it
+    if (QFileInfo(path).isSymLink())
+        return; // never wipe what a link points to
+    QDir dir(path);
     if (!dir.exists())
         return;
     const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted);

@@ -8,7 +8,8 @@
 // The temp directory is normally the "temp" folder inside the work directory.
 // Because the work directory is often the user's home, a folder is only used
 // (and wiped at start) when it carries our marker file; otherwise scratch files
-// go to a fallback folder under the user's cache directory.
+// go to a fallback folder under the user's cache directory, and when that is
+// taken too, to a fresh folder made in the system temp folder.
 class WorkDirectory
 {
 public:

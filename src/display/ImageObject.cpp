@@ -6,11 +6,32 @@
 #include <QDebug>
 #include <QFile>
 #include <QMutexLocker>
+#include <QTemporaryFile>
 
 #include <atomic>
 
 namespace {
 std::atomic<int> g_nextId{1};
+// Scratch files are written often and read back soon: fast compression.
+constexpr int scratchPngQuality = 80;
+
+// Writes through a temporary file beside the target and renames it at the
+// end: a failed write never leaves a half file under the final name. No sync
+// to disk, as QSaveFile would do: scratch files do not outlive the run.
+template<typename Write>
+bool writeReplacing(const QString &path, Write write)
+{
+    QTemporaryFile file(path + QLatin1String(".XXXXXX"));
+    if (!file.open())
+        return false;
+    if (!write(file) || !file.flush())
+        return false; // the temporary file removes itself
+    QFile::remove(path);
+    if (!file.rename(path))
+        return false;
+    file.setAutoRemove(false); // it would remove the file under its new name
+    return true;
+}
 }
 
 ImageObject::ImageObject(int index, const QString &sourcePath, double displayTime, int type)
@@ -18,6 +39,14 @@ ImageObject::ImageObject(int index, const QString &sourcePath, double displayTim
       objectId(g_nextId.fetch_add(1))
 {
     makeThumbnail();
+}
+
+ImageObject::ImageObject(int index, const QString &sourcePath, double displayTime, int type,
+                         const QImage &decodedSource)
+    : imageType(type), imageIndex(index), source(sourcePath), time(displayTime),
+      objectId(g_nextId.fetch_add(1))
+{
+    makeThumbnail(decodedSource);
 }
 
 ImageObject::~ImageObject()
@@ -53,17 +82,20 @@ void ImageObject::makeThumbnail()
 {
     if (source.isEmpty())
         return;
+    makeThumbnail(QImage(source));
+}
+
+void ImageObject::makeThumbnail(const QImage &decodedSource)
+{
     contrastFactor = 1.0f;
-    const QImage picture(source);
-    const int side = qMin(picture.width(), picture.height());
-    const int left = (picture.width() - side) / 2;
-    const int top = (picture.height() - side) / 2;
+    const int side = qMin(decodedSource.width(), decodedSource.height());
+    const int left = (decodedSource.width() - side) / 2;
+    const int top = (decodedSource.height() - side) / 2;
     crop = QRect(QPoint(left, top), QPoint(left + side - 1, top + side - 1));
-    if (picture.isNull())
+    if (decodedSource.isNull())
         return; // a null picture would be refused anyway
-    const QImage working = picture.copy(crop).scaled(PolarSampling::workingSize, PolarSampling::workingSize,
-                                                     Qt::KeepAspectRatio, Qt::FastTransformation);
-    setThumbnail(working.scaled(60, 60, Qt::KeepAspectRatio, Qt::FastTransformation));
+    setThumbnail(PolarSampling::workingSquare(decodedSource).scaled(60, 60, Qt::KeepAspectRatio,
+                                                                    Qt::FastTransformation));
 }
 
 int ImageObject::savePng(const QImage &picture, const QString &path)
@@ -73,7 +105,10 @@ int ImageObject::savePng(const QImage &picture, const QString &path)
     QMutexLocker locker(&fileLock);
     WorkDirectory::ensureTempDir();
     QFile::remove(path);
-    return picture.save(path, "PNG") ? 0 : 1;
+    const bool saved = writeReplacing(path, [&](QIODevice &file) {
+        return picture.save(&file, "PNG", scratchPngQuality);
+    });
+    return saved ? 0 : 1;
 }
 
 int ImageObject::setThumbnail(const QImage &picture)
@@ -114,15 +149,11 @@ void ImageObject::saveLedData()
     WorkDirectory::ensureTempDir();
     bufferFile = WorkDirectory::tempDir() + tr("%1.buf").arg(objectId);
     QFile::remove(bufferFile);
-    QFile file(bufferFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return; // the data stays in memory and ledData() still returns it
-    const qint64 written = file.write(led);
-    file.close();
-    if (written != led.size() || file.error() != QFileDevice::NoError) {
-        QFile::remove(bufferFile); // a short buffer file would corrupt the card: keep the data in memory
+    // On any failure the data stays in memory (ledData() still returns it) and
+    // no short buffer file, which would corrupt the card, is left behind.
+    const bool saved = writeReplacing(bufferFile, [&](QIODevice &file) { return file.write(led) == led.size(); });
+    if (!saved)
         return;
-    }
     storedLength = int(led.size());
     led.clear();
     led.squeeze();

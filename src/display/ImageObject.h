@@ -24,6 +24,9 @@ public:
     };
 
     ImageObject(int index, const QString &sourcePath, double displayTime, int type);
+    // The same, with the source file already decoded by the caller: the
+    // thumbnail is made from that picture instead of reading the file again.
+    ImageObject(int index, const QString &sourcePath, double displayTime, int type, const QImage &decodedSource);
     ~ImageObject() override;
 
     int type() const { return imageType; }
@@ -41,6 +44,7 @@ public:
     int id() const { return objectId; }
 
     void makeThumbnail();
+    void makeThumbnail(const QImage &decodedSource);
     int setThumbnail(const QImage &picture);
     int setPreviewImage(const QImage &picture);
     QImage thumbnail();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/PreviewDots.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QPointF>
@@ -32,14 +34,16 @@ struct Geometry {
     int lineCount = 0;
     std::vector<QPointF> points;   // exact positions, ledCount x lineCount
     std::vector<int> pixels;       // rounded positions as y * workingSize + x
+    std::vector<PreviewDots::Cover> cover; // the preview's dots, drawn in this order
 };
 // Shared, cached for the last parameters asked for; safe from any thread.
+// Counts below 0 are taken as 0.
 std::shared_ptr<const Geometry> geometry(int ledCount, int lineCount);
 // Exact position of LED i of line k for a revolution of the given radius.
 QPointF ledPosition(int ledCount, int lineCount, int line, int led, double centreXY, double radius);
 
 // The centred square of the source scaled to 450 x 450 (fast transformation),
-// as 32-bit pixels. An empty source gives a black square.
+// as 32-bit pixels (RGB32 or ARGB32). An empty source gives a black square.
 QImage workingSquare(const QImage &source);
 
 // The LED line data of a working square, padded; draws the preview dots when
@@ -48,6 +52,7 @@ QByteArray sampleWorkingSquare(const QImage &working, const Geometry &geo, QImag
 
 // The conversion: reads the display parameters once, replaces the record's
 // LED line data and preview picture, stores the data to the buffer file.
+// An empty source converts like a black picture.
 void imageToLedData(const QImage &source, ImageObject *target);
 
 // LED line data of a source without a record and without a preview.

@@ -2,6 +2,7 @@
 
 #include "display/TestValue.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QMutex>
 
@@ -49,6 +50,10 @@ TestColorUtil *TestColorUtil::instance()
         util = g_instance.load(std::memory_order_relaxed);
         if (!util) {
             util = new TestColorUtil;
+            // The form edits it from the user-interface thread, whichever
+            // thread happened to convert the first picture.
+            if (const QCoreApplication *app = QCoreApplication::instance())
+                util->moveToThread(app->thread());
             g_instance.store(util, std::memory_order_release);
         }
     }
@@ -66,7 +71,7 @@ int TestColorUtil::getTestRValue(int level) const
     const int key = keyOf(level);
     if (const TestValue *v = values.value(key))
         return v->red();
-    qDebug() << "##### getTestRValue() not find TestValue obj d = " << key;
+    qDebug().noquote().nospace() << "##### getTestRValue() not find TestValue obj d = " << key;
     return 0;
 }
 
@@ -75,7 +80,7 @@ int TestColorUtil::getTestGValue(int level) const
     const int key = keyOf(level);
     if (const TestValue *v = values.value(key))
         return v->green();
-    qDebug() << "##### getTestGValue() not find TestValue obj d = " << key;
+    qDebug().noquote().nospace() << "##### getTestGValue() not find TestValue obj d = " << key;
     return 0;
 }
 
@@ -84,7 +89,7 @@ int TestColorUtil::getTestBValue(int level) const
     const int key = keyOf(level);
     if (const TestValue *v = values.value(key))
         return v->blue();
-    qDebug() << "##### getTestBValue() not find TestValue obj d = " << key;
+    qDebug().noquote().nospace() << "##### getTestBValue() not find TestValue obj d = " << key;
     return 0;
 }
 

@@ -1,0 +1,238 @@
+// Start-up choice and clean-up of the temp directory: only a folder that
+// carries our marker is ever wiped or written into.
+#include "app/WorkDirectory.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+enum class Layout {
+    NoTemp,          // the work directory has no "temp"
+    OurTemp,         // "temp" carries our marker and holds nested scratch files
+    ForeignTemp,     // "temp" is somebody else's folder
+    TempIsFile,      // "temp" is a regular file
+    TempIsLink,      // "temp" links to a marked folder elsewhere
+    ForeignBoth,     // foreign "temp" and a foreign folder at the fallback place
+};
+
+enum class Expected { WorkTemp, Fallback, LastResort };
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+
+// Every entry below a folder with its content, to prove it was left alone.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        const bool readable = it.fileInfo().isFile() && f.open(QIODevice::ReadOnly);
+        entries.insert(QDir(root).relativeFilePath(path), readable ? f.readAll() : QByteArray("<dir>"));
+    }
+    return entries;
+}
+
+void fillWithScratch(const QString &dir)
+{
+    QVERIFY(writeFile(dir + "/1_1.png", "thumb"));
+    QVERIFY(writeFile(dir + "/1.buf", "buffer"));
+    QVERIFY(writeFile(dir + "/nested/deeper/image_3.png", "deep"));
+    QVERIFY(writeFile(dir + "/nested/loadGif_2.png", "gif"));
+    QVERIFY(QDir().mkpath(dir + "/empty/folder"));
+}
+
+void mark(const QString &dir)
+{
+    QVERIFY(writeFile(dir + "/" + WorkDirectory::markerFileName(), "ours"));
+}
+
+} // namespace
+
+class TestWorkDirectory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void startUpChoosesTemp_data();
+    void startUpChoosesTemp();
+    void secondStartWipesWhatTheFirstLeft();
+    void wipeRemovesLinksNotTheirTargets();
+    void workDirIsTheCurrentDirectory();
+    void cleanUpOfMissingFolderDoesNothing();
+
+private:
+    QString fallback() const { return home.path() + "/cache/rotavue/temp"; }
+
+    QTemporaryDir home;      // HOME, XDG_CACHE_HOME and TMPDIR point in here
+    std::unique_ptr<QTemporaryDir> work;
+};
+
+void TestWorkDirectory::initTestCase()
+{
+    QVERIFY(home.isValid());
+    // Never the real home or cache: the fallback lives under these.
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + "/cache"));
+    QVERIFY(QDir().mkpath(home.path() + "/tmp"));
+    qputenv("TMPDIR", QFile::encodeName(home.path() + "/tmp"));
+    QCOMPARE(WorkDirectory::fallbackTempDir(), fallback());
+}
+
+void TestWorkDirectory::init()
+{
+    work = std::make_unique<QTemporaryDir>(home.path() + "/work-XXXXXX");
+    QVERIFY(work->isValid());
+    QDir(home.path() + "/cache").removeRecursively();
+    QDir(home.path() + "/tmp").removeRecursively();
+    QVERIFY(QDir().mkpath(home.path() + "/tmp"));
+}
+
+void TestWorkDirectory::startUpChoosesTemp_data()
+{
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<Expected>("expected");
+
+    QTest::newRow("no temp folder") << Layout::NoTemp << Expected::WorkTemp;
+    QTest::newRow("our temp with nested folders") << Layout::OurTemp << Expected::WorkTemp;
+    QTest::newRow("foreign temp folder") << Layout::ForeignTemp << Expected::Fallback;
+    QTest::newRow("temp is a file") << Layout::TempIsFile << Expected::Fallback;
+    QTest::newRow("temp is a link to a marked folder") << Layout::TempIsLink << Expected::Fallback;
+    QTest::newRow("foreign temp and foreign fallback") << Layout::ForeignBoth << Expected::LastResort;
+}
+
+void TestWorkDirectory::startUpChoosesTemp()
+{
+    QFETCH(Layout, layout);
+    QFETCH(Expected, expected);
+
+    const QString temp = work->path() + "/temp";
+    const QString elsewhere = home.path() + "/elsewhere";
+    switch (layout) {
+    case Layout::NoTemp:
+        break;
+    case Layout::OurTemp:
+        fillWithScratch(temp);
+        mark(temp);
+        break;
+    case Layout::ForeignTemp:
+        fillWithScratch(temp);
+        break;
+    case Layout::TempIsFile:
+        QVERIFY(writeFile(temp, "not a folder"));
+        break;
+    case Layout::TempIsLink:
+        fillWithScratch(elsewhere);
+        mark(elsewhere);
+        QVERIFY(QFile::link(elsewhere, temp));
+        break;
+    case Layout::ForeignBoth:
+        fillWithScratch(temp);
+        fillWithScratch(fallback());
+        break;
+    }
+    // A leftover of an earlier run in a marked fallback is ours to wipe.
+    if (layout == Layout::ForeignTemp) {
+        mark(fallback());
+        QVERIFY(writeFile(fallback() + "/old/9.buf", "old run"));
+    }
+    const QMap<QString, QByteArray> workBefore = snapshot(work->path());
+    const QMap<QString, QByteArray> elsewhereBefore = snapshot(elsewhere);
+    const QMap<QString, QByteArray> fallbackBefore = snapshot(fallback());
+
+    WorkDirectory::init(work->path());
+
+    const QString chosen = WorkDirectory::tempDir();
+    QVERIFY2(chosen.endsWith('/'), qPrintable(chosen));
+    switch (expected) {
+    case Expected::WorkTemp:
+        QCOMPARE(chosen, temp + "/");
+        QVERIFY2(!QFileInfo::exists(temp), "the temp folder is gone after start-up");
+        break;
+    case Expected::Fallback:
+        QCOMPARE(chosen, fallback() + "/");
+        QCOMPARE(snapshot(work->path()), workBefore);
+        QVERIFY(!QFileInfo::exists(fallback() + "/old"));
+        break;
+    case Expected::LastResort:
+        QVERIFY2(chosen.startsWith(home.path() + "/tmp/rotavue-temp-"), qPrintable(chosen));
+        QCOMPARE(snapshot(work->path()), workBefore);
+        QCOMPARE(snapshot(fallback()), fallbackBefore);
+        break;
+    }
+    QCOMPARE(snapshot(elsewhere), elsewhereBefore);
+
+    // Scratch files go to the chosen folder only, which is then marked as ours.
+    QVERIFY(WorkDirectory::ensureTempDir());
+    QVERIFY(writeFile(chosen + "5.buf", "scratch"));
+    QVERIFY(WorkDirectory::isOurs(chosen));
+    if (expected != Expected::WorkTemp)
+        QCOMPARE(snapshot(work->path()), workBefore);
+    QCOMPARE(snapshot(elsewhere), elsewhereBefore);
+}
+
+void TestWorkDirectory::secondStartWipesWhatTheFirstLeft()
+{
+    WorkDirectory::init(work->path());
+    QVERIFY(WorkDirectory::ensureTempDir());
+    const QString temp = WorkDirectory::tempDir();
+    fillWithScratch(temp);
+
+    WorkDirectory::init(work->path());
+
+    QCOMPARE(WorkDirectory::tempDir(), temp);
+    QVERIFY(!QFileInfo::exists(temp));
+}
+
+void TestWorkDirectory::wipeRemovesLinksNotTheirTargets()
+{
+    const QString temp = work->path() + "/temp";
+    const QString precious = home.path() + "/precious";
+    QVERIFY(writeFile(precious + "/photo.jpg", "keep me"));
+    fillWithScratch(temp);
+    mark(temp);
+    QVERIFY(QFile::link(precious, temp + "/nested/folder-link"));
+    QVERIFY(QFile::link(precious + "/photo.jpg", temp + "/file-link"));
+    const QMap<QString, QByteArray> preciousBefore = snapshot(precious);
+
+    WorkDirectory::init(work->path());
+
+    QVERIFY(!QFileInfo::exists(temp));
+    QCOMPARE(snapshot(precious), preciousBefore);
+}
+
+void TestWorkDirectory::workDirIsTheCurrentDirectory()
+{
+    const QString saved = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work->path()));
+    WorkDirectory::init(QDir::currentPath());
+    QVERIFY(QDir::setCurrent(saved));
+
+    const QString expected = QDir(work->path()).canonicalPath();
+    QCOMPARE(QDir(WorkDirectory::workDir()).canonicalPath(), expected);
+    QVERIFY(!WorkDirectory::workDir().endsWith('/'));
+    QCOMPARE(WorkDirectory::lastUsedFolder(), WorkDirectory::workDir());
+    QCOMPARE(WorkDirectory::tempDir(), WorkDirectory::workDir() + "/temp/");
+}
+
+void TestWorkDirectory::cleanUpOfMissingFolderDoesNothing()
+{
+    const QMap<QString, QByteArray> before = snapshot(work->path());
+    WorkDirectory::cleanUp(work->path() + "/missing");
+    QCOMPARE(snapshot(work->path()), before);
+}
+
+QTEST_GUILESS_MAIN(TestWorkDirectory)
+#include "tst_workdirectory.moc"
