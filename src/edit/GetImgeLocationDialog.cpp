@@ -37,8 +37,10 @@ void GetImgeLocationDialog::setImage(const QImage &picture)
                               .arg(offset.x())
                               .arg(offset.y());
 
-    roundArea = new RoundAreaWidget(ui->imageWidget);
-    roundArea->setTexture(RingTexture::make());
+    if (!roundArea) { // a second call must not leave a stale circle behind
+        roundArea = new RoundAreaWidget(ui->imageWidget);
+        roundArea->setTexture(RingTexture::make());
+    }
     centreRoundArea();
 }
 

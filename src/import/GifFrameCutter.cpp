@@ -47,8 +47,10 @@ QImage GifFrameCutter::cut(const QImage &frame) const
     if (frame.isNull() || scaled.isEmpty() || crop.isEmpty())
         return canvas;
 
-    const QImage part = frame.scaled(scaled, Qt::KeepAspectRatioByExpanding, Qt::FastTransformation).copy(crop);
+    const QImage scaledFrame = frame.scaled(scaled, Qt::KeepAspectRatioByExpanding, Qt::FastTransformation);
+    if (scaledFrame.isNull())
+        return QImage(); // out of memory: must not pass for a black frame
     QPainter painter(&canvas);
-    painter.drawImage(target, part, source);
+    painter.drawImage(target, scaledFrame.copy(crop), source);
     return canvas;
 }

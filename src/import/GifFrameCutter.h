@@ -29,7 +29,8 @@ public:
     QRect targetRect() const { return target; }
 
     // The 450 x 450 ARGB32 canvas of one frame; plain black when nothing of
-    // the frame lies under the selection.
+    // the frame lies under the selection. Null when the scaled frame does
+    // not fit in memory.
     QImage cut(const QImage &frame) const;
 
 private:

@@ -119,6 +119,11 @@ void LoadGifDialog::getGifImage()
         return;
 
     const QImage canvas = cutter.cut(frame);
+    if (canvas.isNull()) {
+        fail(tr("There is not enough memory to cut the frames of the GIF file \"%1\".")
+                 .arg(QDir::toNativeSeparators(gifPath)));
+        return;
+    }
     frameLabel->setPixmap(
         QPixmap::fromImage(canvas.scaled(frameLabel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     qDebug().nospace() << "getGifImage() index = " << number << ", count = " << movie.frameCount();

@@ -46,6 +46,7 @@ private slots:
     void formKeepsItsObjectNames();
     void placesPictureAndCentresCircle_data();
     void placesPictureAndCentresCircle();
+    void secondPictureKeepsOneCircle();
     void shownPictureIsCentredOrScrolled_data();
     void shownPictureIsCentredOrScrolled();
     void zoomFollowsTheRule_data();
@@ -99,6 +100,16 @@ void TestGetImgeLocationDialog::placesPictureAndCentresCircle()
     QCOMPARE(area->palette().brush(QPalette::Window).textureImage(), RingTexture::make());
     if (!size.isEmpty())
         QCOMPARE(imageWidget(dialog)->palette().brush(QPalette::Window).textureImage().size(), size);
+}
+
+void TestGetImgeLocationDialog::secondPictureKeepsOneCircle()
+{
+    GetImgeLocationDialog dialog;
+    dialog.setImage(picture(QSize(1000, 800)));
+    dialog.setImage(picture(QSize(600, 500)));
+    QCOMPARE(dialog.findChildren<RoundAreaWidget *>().size(), 1);
+    QCOMPARE(dialog.selectionRect(), QRect(75, 25, 450, 450));
+    QCOMPARE(dialog.scaledImageSize(), QSize(600, 500));
 }
 
 void TestGetImgeLocationDialog::shownPictureIsCentredOrScrolled_data()

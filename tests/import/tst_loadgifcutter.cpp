@@ -28,6 +28,7 @@ private slots:
     void cutsScaledFrameOntoBlackCanvas_data();
     void cutsScaledFrameOntoBlackCanvas();
     void transparentPixelsBecomeBlack();
+    void frameTooLargeToScaleGivesNoCanvas();
     void untouchedDialogGeometry_data();
     void untouchedDialogGeometry();
 };
@@ -124,6 +125,15 @@ void TestLoadGifCutter::transparentPixelsBecomeBlack()
     const QImage canvas = GifFrameCutter::forUntouchedDialog(frame.size()).cut(frame);
     QCOMPARE(canvas.pixel(0, 0), black);
     QCOMPARE(canvas.pixel(224, 224), black);
+}
+
+void TestLoadGifCutter::frameTooLargeToScaleGivesNoCanvas()
+{
+    QImage frame(10, 10, QImage::Format_RGB32);
+    frame.fill(Qt::red);
+    const GifFrameCutter cutter(QRect(0, 0, 450, 450), QSize(100000, 100000));
+    QTest::ignoreMessage(QtWarningMsg, "QImage: out of memory, returning null image");
+    QVERIFY(cutter.cut(frame).isNull());
 }
 
 void TestLoadGifCutter::untouchedDialogGeometry_data()
