@@ -105,14 +105,10 @@ void LoadGifDialog::getGifImage()
 {
     const QImage frame = movie.currentImage();
     const int number = movie.currentFrameNumber();
-    if (frame.isNull()) {
-        if (frames.isEmpty()) {
-            const QString reason = GifFrameSource::checkFile(gifPath);
-            fail(reason.isEmpty() ? tr("The GIF file \"%1\" cannot be read.").arg(QDir::toNativeSeparators(gifPath))
-                                  : reason);
-        } else {
-            finish();
-        }
+    if (frame.isNull()) { // only the first frame can be missing: later ones end the sequence instead
+        const QString reason = GifFrameSource::checkFile(gifPath);
+        fail(reason.isEmpty() ? tr("The GIF file \"%1\" cannot be read.").arg(QDir::toNativeSeparators(gifPath))
+                              : reason);
         return;
     }
     if (number == 0 && !chooseGeometry(frame))
