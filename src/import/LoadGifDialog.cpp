@@ -1,0 +1,203 @@
+#include "import/LoadGifDialog.h"
+
+#include "app/WorkDirectory.h"
+#include "display/ImageObject.h"
+#include "display/PolarSampling.h"
+#include "edit/GetImgeLocationDialog.h"
+
+#include <QDebug>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageWriter>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+int g_nextFileNumber = 0; // GUI thread only
+
+constexpr double frameDisplayTime = 10;
+
+// Written under a temporary name and renamed, so a failed save never leaves a
+// half-written file under the final name.
+bool savePng(const QImage &picture, const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture)) {
+        *error = writer.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+LoadGifDialog::LoadGifDialog(const QString &gifPath, QWidget *parent)
+    : QDialog(parent), gifPath(gifPath), movie(gifPath), frameTimer(new QTimer(this)), frameLabel(new QLabel(this))
+{
+    buildLayout();
+    setWindowTitle(tr("dialog_title_tip"));
+    connect(frameTimer, &QTimer::timeout, this, &LoadGifDialog::getGifImage);
+    frameTimer->start(frameIntervalMs);
+}
+
+LoadGifDialog::~LoadGifDialog()
+{
+    qDeleteAll(frames); // only frames nobody took
+}
+
+void LoadGifDialog::buildLayout()
+{
+    auto *buttonBar = new QGroupBox(this);
+    buttonBar->setFlat(true);
+    buttonBar->setMinimumHeight(40);
+    buttonBar->setMaximumHeight(40);
+    auto *barLayout = new QHBoxLayout(buttonBar);
+    barLayout->setSpacing(0);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    auto *buttons = new QDialogButtonBox(buttonBar);
+    buttons->addButton(tr("action_btn_cancel"), QDialogButtonBox::NoRole);
+    barLayout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LoadGifDialog::reject);
+
+    auto *mainLayout = new QVBoxLayout(this);
+    mainLayout->setSpacing(0);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    frameLabel->setFixedSize(72, 72);
+    auto *textLabel = new QLabel(tr("loadgif_loading_tip"), this);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(frameLabel);
+    row->addWidget(textLabel);
+    row->addStretch(1);
+    mainLayout->addLayout(row);
+    mainLayout->addWidget(buttonBar);
+}
+
+QList<ImageObject *> LoadGifDialog::takeFrames()
+{
+    QList<ImageObject *> taken;
+    taken.swap(frames);
+    return taken;
+}
+
+int LoadGifDialog::nextFileNumber()
+{
+    return g_nextFileNumber;
+}
+
+void LoadGifDialog::getGifImage()
+{
+    const QImage frame = movie.currentImage();
+    const int number = movie.currentFrameNumber();
+    if (frame.isNull()) { // only the first frame can be missing: later ones end the sequence instead
+        const QString reason = GifFrameSource::checkFile(gifPath);
+        fail(reason.isEmpty() ? tr("The GIF file \"%1\" cannot be read.").arg(QDir::toNativeSeparators(gifPath))
+                              : reason);
+        return;
+    }
+    if (number == 0 && !chooseGeometry(frame))
+        return;
+
+    const QImage canvas = cutter.cut(frame);
+    if (canvas.isNull()) {
+        fail(tr("There is not enough memory to cut the frames of the GIF file \"%1\".")
+                 .arg(QDir::toNativeSeparators(gifPath)));
+        return;
+    }
+    frameLabel->setPixmap(
+        QPixmap::fromImage(canvas.scaled(frameLabel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    qDebug().nospace() << "getGifImage() index = " << number << ", count = " << movie.frameCount();
+    if (!convertFrame(canvas, number))
+        return;
+
+    if (movie.isLastFrame()) {
+        finish();
+    } else if (!movie.jumpToNextFrame()) {
+        qDebug().nospace() << "#LoadGifDialog# no frame after index " << number << ", count = " << movie.frameCount();
+        finish();
+    }
+}
+
+bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
+{
+    frameTimer->stop(); // no tick may start a second crop dialog while this one is open
+    QRect selection;
+    QSize imageSize;
+    {
+        GetImgeLocationDialog dialog(this);
+        dialog.setWindowTitle(tr("dialog_title_tip"));
+        dialog.setImage(firstFrame);
+        dialog.exec(); // closing it counts as OK: there is no cancel
+        selection = dialog.selectionRect();
+        imageSize = dialog.scaledImageSize();
+    }
+    if (cancelled)
+        return false;
+
+    qDebug().nospace() << "#LoadGifDialog# getGifImage() " << selection << ", " << imageSize << ", " << selection;
+    cutter = GifFrameCutter(selection, imageSize);
+    const QRect crop = cutter.cropRect();
+    qDebug().nospace() << "x = " << crop.x() << ", y = " << crop.y() << ", w = " << crop.width()
+                       << ", h = " << crop.height() << ", " << imageSize;
+    frameTimer->start(frameIntervalMs);
+    return true;
+}
+
+bool LoadGifDialog::convertFrame(const QImage &canvas, int frameNumber)
+{
+    if (!WorkDirectory::ensureTempDir()) {
+        fail(tr("The temporary folder \"%1\" cannot be created.")
+                 .arg(QDir::toNativeSeparators(WorkDirectory::tempDir())));
+        return false;
+    }
+    const QString path = WorkDirectory::tempDir() + QStringLiteral("loadGif_%1.png").arg(g_nextFileNumber);
+    QString error;
+    if (!savePng(canvas, path, &error)) {
+        fail(tr("The GIF frame could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    ++g_nextFileNumber;
+
+    auto *record = new ImageObject(frameNumber + 1, path, frameDisplayTime, ImageObject::GifFrame);
+    PolarSampling::imageToLedData(canvas, record); // the canvas is exactly what the file holds
+    frames.append(record);
+    return true;
+}
+
+void LoadGifDialog::finish()
+{
+    frameTimer->stop();
+    accept();
+}
+
+void LoadGifDialog::fail(const QString &message)
+{
+    frameTimer->stop();
+    QMessageBox::information(this, tr("dialog_title_tip"), message);
+    reject();
+}
+
+void LoadGifDialog::reject()
+{
+    cancelled = true;
+    frameTimer->stop();
+    qDeleteAll(frames);
+    frames.clear();
+    QDialog::reject();
+}
