@@ -6,9 +6,13 @@
 #include "display/MediaObject.h"
 #include "display/PlayMediaHandler.h"
 #include "display/PolarSampling.h"
+#include "edit/RingTexture.h"
+#include "import/GifFrameSource.h"
+#include "import/LoadGifDialog.h"
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
+#include "display/SettingColorForm.h"
 #include "ui/CustomTableModel.h"
 #include "ui/ImageObjectWidget.h"
 #include "ui/ListImageItemDelegate.h"
@@ -29,7 +33,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
@@ -48,18 +51,6 @@ int g_currentLanguage = 0; // 0 none yet, 1 simplified Chinese, 2 traditional Ch
 enum Language { ZhCn = 1, ZhHk = 2, EnUs = 3 };
 
 const char *kVersion = "20170425_0.26";
-
-QImage ringTexture()
-{
-    QImage texture(449, 449, QImage::Format_ARGB32);
-    texture.fill(QColor(255, 255, 255, 0));
-    QPainter painter(&texture);
-    painter.setPen(Qt::red);
-    painter.setBrush(QColor(255, 255, 255, 0));
-    painter.drawEllipse(QRect(QPoint(224, 224), QPoint(223, 223)));
-    painter.drawEllipse(QRect(QPoint(0, 0), QPoint(447, 447)));
-    return texture;
-}
 
 void setBackground(QWidget *widget, const QBrush &brush)
 {
@@ -165,10 +156,10 @@ void MainWindow::createActions()
 
     connect(actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
     connect(actionSettingColor, &QAction::triggered, this, &MainWindow::onActionSettingColor);
+    connect(actionImportGif, &QAction::triggered, this, &MainWindow::onActionLoadGif);
 
     // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {actionDownload, actionNewDiy, actionImportVideo, actionImportGif, actionPreview,
-                             actionDefault})
+    for (QAction *pending : {actionDownload, actionNewDiy, actionImportVideo, actionPreview, actionDefault})
         pending->setEnabled(false);
 
     // The stick and calibration functions live in a menu of their own.
@@ -237,7 +228,7 @@ void MainWindow::createStatusBar()
 
 void MainWindow::setupPreview()
 {
-    setBackground(ui.previewWidget, QBrush(ringTexture()));
+    setBackground(ui.previewWidget, QBrush(RingTexture::make()));
     setBackground(ui.widget, Qt::white);
     setBackground(ui.toolBox, QColor(200, 200, 200));
     ui.btnEditMedia->hide();
@@ -357,8 +348,36 @@ void MainWindow::onActionOpenImage()
     ui.toolBox->setCurrentIndex(0);
 }
 
+void MainWindow::onActionLoadGif()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("dialog_title_load_gif"),
+                                                      WorkDirectory::lastUsedFolder(), QStringLiteral("gif (*.gif)"));
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    WorkDirectory::setLastUsedFolder(QFileInfo(path).absoluteFilePath());
+    importGif(path);
+}
+
+void MainWindow::importGif(const QString &path)
+{
+    const QString problem = GifFrameSource::checkFile(path);
+    if (!problem.isEmpty()) {
+        QMessageBox::information(this, tr("dialog_title_tip"), problem, QMessageBox::Ok);
+        return;
+    }
+    LoadGifDialog dialog(path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    auto *media = new MediaObject(mediaModel->rowCount(), path);
+    media->setGif(true);
+    media->setFrames(dialog.takeFrames());
+    addSequence(media);
+}
+
 void MainWindow::onActionSettingColor()
 {
+    SettingColorForm form(this);
+    form.exec();
 }
 
 // ---- selection and preview ------------------------------------------------

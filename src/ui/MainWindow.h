@@ -35,6 +35,8 @@ public:
     void addPicture(ImageObject *object);
     void addPictureFile(const QString &path);
     void addSequence(MediaObject *media);
+    // Imports a GIF file as a frame sequence (the file chooser's part is done).
+    void importGif(const QString &path);
     void clearLists();
     void showPicture(ImageObject *object);
 
@@ -50,6 +52,7 @@ public:
 
 public slots:
     void onActionOpenImage();
+    void onActionLoadGif();
     void onActionSettingColor();
     void onBtnDelImage();
     void onBtnDelMedia();

@@ -8,11 +8,16 @@
 #include "ui/ImageObjectWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/MediaObjectWidget.h"
+#include "edit/GetImgeLocationDialog.h"
+#include "import/LoadGifDialog.h"
 
+#include "GifWriter.h"
 #include "TestWorkDir.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QToolBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -81,6 +86,12 @@ public:
                 return;
             if (auto *box = qobject_cast<QMessageBox *>(modal))
                 text = box->text();
+            if (qobject_cast<LoadGifDialog *>(modal))
+                return; // it ends by itself after its last frame
+            if (auto *crop = qobject_cast<GetImgeLocationDialog *>(modal)) {
+                crop->onBtnOk();
+                return;
+            }
             className = modal->metaObject()->className();
             timer.stop();
             qobject_cast<QDialog *>(modal)->reject();
@@ -351,6 +362,44 @@ private slots:
         QCOMPARE(closer.className, QStringLiteral("QMessageBox"));
         QCOMPARE(closer.text, QStringLiteral("The picture list can hold at most 50 pictures!"));
         QCOMPARE(window.pictureModel()->rowCount(), 50);
+    }
+
+    void gifBecomesASequence()
+    {
+        MainWindow window;
+        window.addSequence(sequence({0x808080}));
+        GifWriter gif;
+        for (QRgb colour : {0xFF0000u, 0x00FF00u, 0x0000FFu})
+            gif.addFrame(GifWriter::solidFrame(QSize(80, 60), colour));
+        const QString path = work.filePath(QStringLiteral("three.gif"));
+        QVERIFY(gif.save(path));
+        window.form().toolBox->setCurrentIndex(0);
+        {
+            ModalCloser crop;
+            window.importGif(path);
+        }
+        QCOMPARE(window.sequenceModel()->rowCount(), 2);
+        MediaObject *media = window.sequenceList().last();
+        QVERIFY(media->isGif());
+        QCOMPARE(media->name(), path);
+        QCOMPARE(media->index(), 1); // the video list held one row
+        QCOMPARE(media->frameCount(), 3);
+        QCOMPARE(window.form().toolBox->currentIndex(), 1);
+    }
+
+    void unreadableGifAddsNothing()
+    {
+        MainWindow window;
+        const QString path = work.filePath(QStringLiteral("broken.gif"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("GIF89a this is not an animation");
+        file.close();
+        ModalCloser closer;
+        window.importGif(path);
+        QCOMPARE(closer.className, QStringLiteral("QMessageBox"));
+        QVERIFY2(closer.text.contains(QLatin1String("broken.gif")), qPrintable(closer.text));
+        QCOMPARE(window.sequenceModel()->rowCount(), 0);
     }
 
     void deletingRowsKeepsTheWindowConsistent()
