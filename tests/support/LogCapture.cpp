@@ -29,7 +29,9 @@ void LogCapture::handler(QtMsgType, const QMessageLogContext &, const QString &t
 QStringList LogCapture::lines() const
 {
     QMutexLocker locker(&lock);
-    return captured;
+    QStringList copy = captured;
+    copy.detach(); // other threads keep appending to ours
+    return copy;
 }
 
 int LogCapture::count(const QString &line) const
