@@ -7,14 +7,12 @@
 #include "display/PolarSampling.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStorageInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -54,10 +52,10 @@ QString syncFolder(const QString &folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return qt_error_string(errno);
     QString problem;
     if (::fsync(fd) != 0 && !syncUnsupported(errno))
-        problem = QString::fromLocal8Bit(std::strerror(errno));
+        problem = qt_error_string(errno);
     ::close(fd);
     return problem;
 }
@@ -113,8 +111,7 @@ QString CardWriter::spaceProblem(const QString &path, qint64 needed) const
     const QLocale locale;
     return tr("Not enough space for the card file %1: it needs %2, but only %3 are free on %4. "
               "Free some space or use another stick.")
-        .arg(QDir::toNativeSeparators(path), locale.formattedDataSize(needed),
-             locale.formattedDataSize(available), QDir::toNativeSeparators(folder));
+        .arg(path, locale.formattedDataSize(needed), locale.formattedDataSize(available), folder);
 }
 
 bool CardWriter::writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result)
@@ -137,7 +134,7 @@ QString CardWriter::syncProblem(QSaveFile &file)
     if (!file.flush())
         return file.errorString();
     if (::fsync(file.handle()) != 0 && !syncUnsupported(errno))
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return qt_error_string(errno);
     return QString();
 }
 
@@ -148,7 +145,17 @@ QString CardWriter::problemSummary(const CardWriteResult &result)
         names.append(tr("and %1 more").arg(result.problemNames.size() - maxNamesInMessage));
     return tr("The card file %1 was written, but the data of %2 could not be read; "
               "the display shows black there. Convert those pictures again and download once more.")
-        .arg(QDir::toNativeSeparators(result.path), names.join(QLatin1String(", ")));
+        .arg(result.path, names.join(QLatin1String(", ")));
+}
+
+QString CardWriter::streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
+                                  CardWriteResult &result)
+{
+    qDebug() << "#MainWindow# downToUsb2 bytes length = " << table.size();
+    bool written = writeAll(file, table);
+    for (int i = 0; written && i < blocks.size(); ++i)
+        written = writeBlock(file, blocks[i], i + 1, result);
+    return written ? syncProblem(file) : file.errorString();
 }
 
 CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences,
@@ -164,31 +171,23 @@ CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QL
     if (!shortOfSpace.isEmpty())
         return failure(path, shortOfSpace);
 
-    const QString shownPath = QDir::toNativeSeparators(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(path, tr("Cannot create the card file %1: %2.").arg(shownPath, file.errorString()));
-
-    qDebug() << "#MainWindow# downToUsb2 bytes length = " << table.size();
+        return failure(path, tr("Cannot create the card file %1: %2.").arg(path, file.errorString()));
     CardWriteResult result;
     result.path = path;
-    bool written = writeAll(file, table);
-    for (int i = 0; written && i < blocks.size(); ++i)
-        written = writeBlock(file, blocks[i], i + 1, result);
-    const QString notSynced = written ? syncProblem(file) : QString();
-    if (!written || !notSynced.isEmpty()) {
-        const QString reason = written ? notSynced : file.errorString();
+    const QString notWritten = streamProblem(file, table, blocks, result);
+    if (!notWritten.isEmpty()) {
         file.cancelWriting();
         return failure(path, tr("Writing the card file %1 failed: %2. The stick may be full or was removed; "
-                                "the card file was not saved.").arg(shownPath, reason));
+                                "the card file was not saved.").arg(path, notWritten));
     }
     if (!file.commit())
-        return failure(path, tr("The card file %1 could not be saved: %2.").arg(shownPath, file.errorString()));
-
+        return failure(path, tr("The card file %1 could not be saved: %2.").arg(path, file.errorString()));
     const QString notConfirmed = syncFolder(QFileInfo(path).absolutePath());
     if (!notConfirmed.isEmpty())
         return failure(path, tr("The card file %1 was written, but the stick did not confirm it: %2. "
-                                "Download again before removing the stick.").arg(shownPath, notConfirmed));
+                                "Download again before removing the stick.").arg(path, notConfirmed));
     result.ok = true;
     if (!result.problemBlocks.isEmpty())
         result.message = problemSummary(result);

@@ -42,6 +42,9 @@ private:
     QString spaceProblem(const QString &path, qint64 needed) const;
     static bool writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result);
     static QString syncProblem(QSaveFile &file);
+    // Empty when the table and every block reached the device; else the reason.
+    static QString streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
+                                 CardWriteResult &result);
     static QString problemSummary(const CardWriteResult &result);
 
     FreeSpaceQuery freeSpace;
