@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+class ImageObject;
+class MediaObject;
+
+// The 4096-byte table of contents at the start of a card file: header with
+// the block count, 500 six-byte entries, trailer, zero fill.
+class CardTableOfContents
+{
+public:
+    static constexpr int size = 4096;
+    static constexpr int maxEntries = 500;
+    static constexpr int entrySize = 6;
+    static constexpr int entriesOffset = 16;
+    static constexpr int trailerOffset = entriesOffset + maxEntries * entrySize; // 3016
+
+    // One block per picture and per frame of every sequence.
+    static qint64 blockCount(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
+    // Display time in tenths of a second, truncated, at most 255.
+    static quint8 timeByte(double seconds);
+    // The whole table, exactly size bytes.
+    static QByteArray build(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
+
+private:
+    static void appendEntry(QByteArray &table, qint64 first, qint64 last, quint8 b4, quint8 b5);
+    static void appendNumber16(QByteArray &table, qint64 value);
+};

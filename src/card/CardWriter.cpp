@@ -1,0 +1,195 @@
+#include "card/CardWriter.h"
+
+#include "app/DisplayParameters.h"
+#include "card/CardTableOfContents.h"
+#include "display/ImageObject.h"
+#include "display/MediaObject.h"
+#include "display/PolarSampling.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int maxNamesInMessage = 10;
+
+CardWriteResult failure(const QString &path, const QString &message)
+{
+    CardWriteResult result;
+    result.path = path;
+    result.message = message;
+    return result;
+}
+
+// File systems that cannot sync (some FUSE drivers) say so; that is not a failure.
+bool syncUnsupported(int error)
+{
+    return error == EINVAL || error == ENOTSUP || error == ENOSYS || error == EROFS;
+}
+
+// A short write (the device filling up) is retried, so that the error that
+// stops it is the one reported.
+bool writeAll(QSaveFile &file, const QByteArray &data)
+{
+    qint64 done = 0;
+    while (done < data.size()) {
+        const qint64 n = file.write(data.constData() + done, data.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+QString syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    QString problem;
+    if (::fsync(fd) != 0 && !syncUnsupported(errno))
+        problem = qt_error_string(errno);
+    ::close(fd);
+    return problem;
+}
+
+} // namespace
+
+CardWriter::CardWriter() : freeSpace(&CardWriter::storageFreeSpace)
+{
+}
+
+void CardWriter::setFreeSpaceQuery(FreeSpaceQuery query)
+{
+    freeSpace = std::move(query);
+}
+
+qint64 CardWriter::storageFreeSpace(const QString &folder)
+{
+    const QStorageInfo storage(folder);
+    if (!storage.isValid() || !storage.isReady())
+        return -1;
+    return storage.bytesAvailable();
+}
+
+int CardWriter::expectedLength(ImageObject *record)
+{
+    const int length = record->ledDataLength();
+    if (length > 0)
+        return length;
+    return PolarSampling::ledDataLength(DisplayParameters::ledCount(), DisplayParameters::lineCount());
+}
+
+QList<CardWriter::Block> CardWriter::collectBlocks(const QList<ImageObject *> &pictures,
+                                                   const QList<MediaObject *> &sequences)
+{
+    QList<Block> blocks;
+    for (int row = 0; row < pictures.size(); ++row)
+        blocks.append({pictures[row], expectedLength(pictures[row]), tr("picture %1").arg(row + 1)});
+    for (int s = 0; s < sequences.size(); ++s) {
+        const QList<ImageObject *> &frames = sequences[s]->frames();
+        for (int f = 0; f < frames.size(); ++f)
+            blocks.append({frames[f], expectedLength(frames[f]), tr("frame %1 of sequence %2").arg(f + 1).arg(s + 1)});
+    }
+    return blocks;
+}
+
+QString CardWriter::spaceProblem(const QString &path, qint64 needed) const
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    const qint64 available = freeSpace ? freeSpace(folder) : -1;
+    if (available < 0 || available >= needed)
+        return QString();
+    // The old card file stays until the new one is complete, so its space does not count.
+    const QLocale locale;
+    return tr("Not enough space for the card file %1: it needs %2, but only %3 are free on %4. "
+              "Free some space or use another stick.")
+        .arg(path, locale.formattedDataSize(needed), locale.formattedDataSize(available), folder);
+}
+
+bool CardWriter::writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result)
+{
+    QByteArray data = block.record->ledData();
+    if (data.size() != block.expectedLength) {
+        // A missing or damaged buffer file still takes a full block, so that
+        // every later block stays where the table of contents says it is.
+        data.resize(block.expectedLength, '\0');
+        result.problemNames.append(block.name);
+        result.problemBlocks.append(number);
+    }
+    const bool written = writeAll(file, data);
+    qDebug() << "#MainWindow# downToUsb2 image bytes length = " << block.record->memoryLedDataLength();
+    return written;
+}
+
+QString CardWriter::syncProblem(QSaveFile &file)
+{
+    if (!file.flush())
+        return file.errorString();
+    if (::fsync(file.handle()) != 0 && !syncUnsupported(errno))
+        return qt_error_string(errno);
+    return QString();
+}
+
+QString CardWriter::problemSummary(const CardWriteResult &result)
+{
+    QStringList names = result.problemNames.mid(0, maxNamesInMessage);
+    if (result.problemNames.size() > maxNamesInMessage)
+        names.append(tr("and %1 more").arg(result.problemNames.size() - maxNamesInMessage));
+    return tr("The card file %1 was written, but the data of %2 could not be read; "
+              "the display shows black there. Convert those pictures again and download once more.")
+        .arg(result.path, names.join(QLatin1String(", ")));
+}
+
+QString CardWriter::streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
+                                  CardWriteResult &result)
+{
+    qDebug() << "#MainWindow# downToUsb2 bytes length = " << table.size();
+    bool written = writeAll(file, table);
+    for (int i = 0; written && i < blocks.size(); ++i)
+        written = writeBlock(file, blocks[i], i + 1, result);
+    return written ? syncProblem(file) : file.errorString();
+}
+
+CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences,
+                                  const QString &path) const
+{
+    const QByteArray table = CardTableOfContents::build(pictures, sequences);
+    const QList<Block> blocks = collectBlocks(pictures, sequences);
+    qint64 needed = table.size();
+    for (const Block &block : blocks)
+        needed += block.expectedLength;
+
+    const QString shortOfSpace = spaceProblem(path, needed);
+    if (!shortOfSpace.isEmpty())
+        return failure(path, shortOfSpace);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failure(path, tr("Cannot create the card file %1: %2.").arg(path, file.errorString()));
+    CardWriteResult result;
+    result.path = path;
+    const QString notWritten = streamProblem(file, table, blocks, result);
+    if (!notWritten.isEmpty()) {
+        file.cancelWriting();
+        return failure(path, tr("Writing the card file %1 failed: %2. The stick may be full or was removed; "
+                                "the card file was not saved.").arg(path, notWritten));
+    }
+    if (!file.commit())
+        return failure(path, tr("The card file %1 could not be saved: %2.").arg(path, file.errorString()));
+    const QString notConfirmed = syncFolder(QFileInfo(path).absolutePath());
+    if (!notConfirmed.isEmpty())
+        return failure(path, tr("The card file %1 was written, but the stick did not confirm it: %2. "
+                                "Download again before removing the stick.").arg(path, notConfirmed));
+    result.ok = true;
+    if (!result.problemBlocks.isEmpty())
+        result.message = problemSummary(result);
+    return result;
+}

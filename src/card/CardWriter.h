@@ -1,0 +1,51 @@
+#pragma once
+
+#include "card/CardWriteResult.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class ImageObject;
+class MediaObject;
+class QSaveFile;
+
+// Writes a playlist to a card file: the table of contents, then one block per
+// picture and per frame. The blocks are streamed one at a time into a
+// temporary file beside the target, which replaces the target only once every
+// block is on the device; a failed download leaves the old card file as it was.
+// Runs on any thread; holds no state between downloads.
+class CardWriter
+{
+    Q_DECLARE_TR_FUNCTIONS(CardWriter)
+public:
+    // Bytes a new file in the folder may use; negative when unknown.
+    using FreeSpaceQuery = std::function<qint64(const QString &folder)>;
+
+    CardWriter();
+    void setFreeSpaceQuery(FreeSpaceQuery query);
+    static qint64 storageFreeSpace(const QString &folder);
+
+    CardWriteResult write(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences,
+                          const QString &path) const;
+
+private:
+    struct Block {
+        ImageObject *record;
+        int expectedLength;
+        QString name;
+    };
+    static QList<Block> collectBlocks(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
+    static int expectedLength(ImageObject *record);
+    QString spaceProblem(const QString &path, qint64 needed) const;
+    static bool writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result);
+    static QString syncProblem(QSaveFile &file);
+    // Empty when the table and every block reached the device; else the reason.
+    static QString streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
+                                 CardWriteResult &result);
+    static QString problemSummary(const CardWriteResult &result);
+
+    FreeSpaceQuery freeSpace;
+};

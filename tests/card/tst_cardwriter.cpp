@@ -1,0 +1,329 @@
+#include "PlaylistFixture.h"
+#include "TmpfsMount.h"
+
+#include "LogCapture.h"
+#include "TestWorkDir.h"
+#include "card/CardTableOfContents.h"
+#include "card/CardWriter.h"
+#include "display/ImageObject.h"
+#include "display/MediaObject.h"
+#include "display/PolarSampling.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int defaultBlock = PolarSampling::minimumLength; // 114688
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every record's data as it was, to show that a download changed nothing.
+QList<QByteArray> snapshot(const PlaylistFixture &playlist)
+{
+    QList<QByteArray> data;
+    for (ImageObject *picture : playlist.pictures)
+        data.append(picture->ledData());
+    for (MediaObject *sequence : playlist.sequences) {
+        for (ImageObject *frame : sequence->frames())
+            data.append(frame->ledData());
+    }
+    return data;
+}
+
+CardWriter writerWithFreeSpace(qint64 bytes)
+{
+    CardWriter writer;
+    writer.setFreeSpaceQuery([bytes](const QString &) { return bytes; });
+    return writer;
+}
+
+} // namespace
+
+class TestCardWriter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void workedExampleWritesEveryBlockInOrder();
+    void emptyPlaylistIsTheTableAlone();
+    void moreThan500EntriesStillWritesEveryBlock();
+    void replacesAnOldCardFile();
+    void unwritableTarget_data();
+    void unwritableTarget();
+    void freeSpaceIsCheckedFirst_data();
+    void freeSpaceIsCheckedFirst();
+    void smallStickIsRefusedByItsOwnFreeSpace();
+    void stickFillingUpMidwayLeavesOldCardIntact();
+    void unreadableRecordGetsAZeroBlock_data();
+    void unreadableRecordGetsAZeroBlock();
+
+private:
+    TestWorkDir work;
+    QScopedPointer<QTemporaryDir> target;
+};
+
+void TestCardWriter::init()
+{
+    target.reset(new QTemporaryDir);
+    QVERIFY(target->isValid());
+}
+
+void TestCardWriter::workedExampleWritesEveryBlockInOrder()
+{
+    PlaylistFixture playlist;
+    playlist.addPicture(5, defaultBlock);
+    playlist.addPicture(2.5, defaultBlock);
+    playlist.addSequence(30, 3, defaultBlock);
+    const QString path = target->filePath(QStringLiteral("show.bin"));
+
+    LogCapture log;
+    const CardWriteResult result = CardWriter().write(playlist.pictures, playlist.sequences, path);
+    QVERIFY2(result.complete(), qPrintable(result.message));
+    QCOMPARE(result.path, path);
+
+    const QByteArray card = readAll(path);
+    QCOMPARE(card.size(), 3674112);
+    QCOMPARE(card.left(4096), CardTableOfContents::build(playlist.pictures, playlist.sequences));
+    QCOMPARE(card.mid(8, 2), QByteArray::fromHex("0020"));
+    const QList<QByteArray> blocks = snapshot(playlist);
+    QCOMPARE(blocks.size(), 32);
+    for (int i = 0; i < blocks.size(); ++i)
+        QVERIFY2(card.mid(4096 + qsizetype(i) * defaultBlock, defaultBlock) == blocks[i], qPrintable(QString::number(i + 1)));
+    QCOMPARE(folderEntries(target->path()), QStringList{QStringLiteral("show.bin")}); // no temporary left
+
+    QVERIFY(log.contains(QStringLiteral("#MainWindow# downToUsb2 bytes length =  4096")));
+    QCOMPARE(log.count(QStringLiteral("#MainWindow# downToUsb2 image bytes length =  0")), 32);
+}
+
+void TestCardWriter::emptyPlaylistIsTheTableAlone()
+{
+    const QString path = target->filePath(QStringLiteral(".bin"));
+    const CardWriteResult result = CardWriter().write({}, {}, path);
+    QVERIFY2(result.complete(), qPrintable(result.message));
+    const QByteArray card = readAll(path);
+    QCOMPARE(card.size(), 4096);
+    QCOMPARE(card, CardTableOfContents::build({}, {}));
+}
+
+void TestCardWriter::moreThan500EntriesStillWritesEveryBlock()
+{
+    PlaylistFixture playlist;
+    for (int i = 0; i < 501; ++i)
+        playlist.addPicture(1, 16);
+    playlist.addSequence(2, 1, 16);
+    const QString path = target->filePath(QStringLiteral("many.bin"));
+
+    const CardWriteResult result = CardWriter().write(playlist.pictures, playlist.sequences, path);
+    QVERIFY2(result.complete(), qPrintable(result.message));
+    const QByteArray card = readAll(path);
+    QCOMPARE(card.size(), 4096 + 503 * 16);
+    QCOMPARE(card.mid(8, 2), QByteArray::fromHex("01f7"));
+    QCOMPARE(card.right(16), playlist.sequences[0]->frame(1)->ledData());
+}
+
+void TestCardWriter::replacesAnOldCardFile()
+{
+    const QString path = target->filePath(QStringLiteral("show.bin"));
+    QVERIFY(writeFile(path, QByteArray(100000, 'x')));
+    PlaylistFixture playlist;
+    playlist.addPicture(5, 64);
+
+    const CardWriteResult result = CardWriter().write(playlist.pictures, {}, path);
+    QVERIFY2(result.complete(), qPrintable(result.message));
+    QCOMPARE(readAll(path).size(), 4096 + 64);
+    QCOMPARE(folderEntries(target->path()), QStringList{QStringLiteral("show.bin")});
+}
+
+void TestCardWriter::unwritableTarget_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << QStringLiteral("missing") << QStringLiteral("No such file or directory");
+    QTest::newRow("folder is a file") << QStringLiteral("file") << QStringLiteral("Not a directory");
+    QTest::newRow("folder read-only") << QStringLiteral("mode") << QStringLiteral("Permission denied");
+    QTest::newRow("read-only stick") << QStringLiteral("mount") << QStringLiteral("Read-only file system");
+}
+
+void TestCardWriter::unwritableTarget()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString folder = target->filePath(QStringLiteral("stick"));
+    QScopedPointer<TmpfsMount> stick;
+    auto restoreMode = qScopeGuard([&] {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (kind == QLatin1String("file")) {
+        QVERIFY(writeFile(folder, "not a folder"));
+    } else if (kind == QLatin1String("mode")) {
+        if (::geteuid() == 0)
+            QSKIP("Running as root, which writes into read-only folders anyway.");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    } else if (kind == QLatin1String("mount")) {
+        stick.reset(new TmpfsMount(folder, 1 << 20, TmpfsMount::ReadOnly));
+        if (!stick->isMounted())
+            QSKIP(qPrintable(QStringLiteral("Cannot mount a test file system here: ") + stick->error()));
+    }
+    PlaylistFixture playlist;
+    playlist.addPicture(5, 64);
+    const QList<QByteArray> before = snapshot(playlist);
+    const QString path = folder + QLatin1String("/show.bin");
+
+    const CardWriteResult result = CardWriter().write(playlist.pictures, {}, path);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.contains(path) && result.message.contains(reason), qPrintable(result.message));
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(snapshot(playlist), before);
+}
+
+void TestCardWriter::freeSpaceIsCheckedFirst_data()
+{
+    const qint64 needed = 4096 + 3 * 64;
+    QTest::addColumn<qint64>("freeBytes");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("one byte short") << needed - 1 << false;
+    QTest::newRow("exactly enough") << needed << true;
+    QTest::newRow("unknown") << qint64(-1) << true;
+}
+
+void TestCardWriter::freeSpaceIsCheckedFirst()
+{
+    QFETCH(qint64, freeBytes);
+    QFETCH(bool, written);
+    PlaylistFixture playlist;
+    playlist.addPicture(5, 64);
+    playlist.addSequence(2, 1, 64);
+    const QString path = target->filePath(QStringLiteral("show.bin"));
+    const QByteArray oldCard("the card of last week");
+    QVERIFY(writeFile(path, oldCard));
+
+    QString askedFolder;
+    CardWriter writer;
+    writer.setFreeSpaceQuery([&](const QString &folder) {
+        askedFolder = folder;
+        return freeBytes;
+    });
+    const CardWriteResult result = writer.write(playlist.pictures, playlist.sequences, path);
+    QCOMPARE(askedFolder, target->path());
+    QCOMPARE(result.ok, written);
+    if (written) {
+        QCOMPARE(readAll(path).size(), 4096 + 3 * 64);
+        return;
+    }
+    QVERIFY2(result.message.contains(path) && result.message.contains(QLatin1String("Not enough space")),
+             qPrintable(result.message));
+    QCOMPARE(readAll(path), oldCard);
+}
+
+void TestCardWriter::smallStickIsRefusedByItsOwnFreeSpace()
+{
+    const QString folder = target->filePath(QStringLiteral("stick"));
+    TmpfsMount stick(folder, 256 * 1024);
+    if (!stick.isMounted())
+        QSKIP(qPrintable(QStringLiteral("Cannot mount a test file system here: ") + stick.error()));
+    PlaylistFixture playlist;
+    for (int i = 0; i < 4; ++i)
+        playlist.addPicture(5, defaultBlock);
+
+    const CardWriteResult result = CardWriter().write(playlist.pictures, {}, folder + QLatin1String("/show.bin"));
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.contains(QLatin1String("Not enough space")), qPrintable(result.message));
+    QVERIFY(folderEntries(folder).isEmpty());
+}
+
+void TestCardWriter::stickFillingUpMidwayLeavesOldCardIntact()
+{
+    const QString folder = target->filePath(QStringLiteral("stick"));
+    TmpfsMount stick(folder, 1024 * 1024);
+    if (!stick.isMounted())
+        QSKIP(qPrintable(QStringLiteral("Cannot mount a test file system here: ") + stick.error()));
+    const QString path = folder + QLatin1String("/show.bin");
+    const QByteArray oldCard = PlaylistFixture::pattern(7, 300000);
+    QVERIFY(writeFile(path, oldCard));
+    PlaylistFixture playlist;
+    for (int i = 0; i < 8; ++i)
+        playlist.addPicture(5, defaultBlock);
+    const QList<QByteArray> before = snapshot(playlist);
+
+    // The stick claims room it does not have: the writing itself must fail.
+    const CardWriteResult result = writerWithFreeSpace(qint64(1) << 40).write(playlist.pictures, {}, path);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.contains(path) && result.message.contains(QLatin1String("No space left")),
+             qPrintable(result.message));
+    QCOMPARE(readAll(path), oldCard);
+    QCOMPARE(folderEntries(folder), QStringList{QStringLiteral("show.bin")});
+    QCOMPARE(snapshot(playlist), before);
+}
+
+void TestCardWriter::unreadableRecordGetsAZeroBlock_data()
+{
+    QTest::addColumn<int>("brokenBlock");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("neverConverted");
+    QTest::newRow("picture") << 2 << QStringLiteral("picture 2") << false;
+    QTest::newRow("frame") << 5 << QStringLiteral("frame 2 of sequence 1") << false;
+    QTest::newRow("picture never converted") << 3 << QStringLiteral("picture 3") << true;
+}
+
+void TestCardWriter::unreadableRecordGetsAZeroBlock()
+{
+    QFETCH(int, brokenBlock);
+    QFETCH(QString, name);
+    QFETCH(bool, neverConverted);
+    PlaylistFixture playlist;
+    playlist.addPicture(5, defaultBlock);
+    playlist.addPicture(5, defaultBlock);
+    if (neverConverted)
+        playlist.pictures.append(new ImageObject(3, QString(), 5, ImageObject::PictureFile));
+    else
+        playlist.addPicture(5, defaultBlock);
+    playlist.addSequence(3, 1, defaultBlock);
+    const QList<QByteArray> before = snapshot(playlist);
+    ImageObject *broken = brokenBlock <= 3 ? playlist.pictures[brokenBlock - 1]
+                                           : playlist.sequences[0]->frame(brokenBlock - 4);
+    if (!neverConverted)
+        QVERIFY(QFile::remove(broken->bufferPath()));
+    const QString path = target->filePath(QStringLiteral("show.bin"));
+
+    const CardWriteResult result = CardWriter().write(playlist.pictures, playlist.sequences, path);
+    QVERIFY(result.ok);
+    QVERIFY(!result.complete());
+    QCOMPARE(result.problemNames, QStringList{name});
+    QCOMPARE(result.problemBlocks, QList<int>{brokenBlock});
+    QVERIFY2(result.message.contains(path) && result.message.contains(name), qPrintable(result.message));
+
+    const QByteArray card = readAll(path);
+    QCOMPARE(card.size(), 4096 + 6 * defaultBlock);
+    for (int block = 1; block <= 6; ++block) {
+        const QByteArray written = card.mid(4096 + qsizetype(block - 1) * defaultBlock, defaultBlock);
+        if (block == brokenBlock)
+            QCOMPARE(written, QByteArray(defaultBlock, '\0'));
+        else
+            QCOMPARE(written, before[block - 1]);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCardWriter)
+#include "tst_cardwriter.moc"
