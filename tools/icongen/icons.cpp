@@ -91,20 +91,25 @@ void newDrawing(QPainter &p)
 
 void downloadToStick(QPainter &p)
 {
-    usbStick(p, QRectF(19, 24, 26, 26));
-    // Arrow down into the stick.
-    p.setPen(outlinePen(orange, 6));
-    p.drawLine(QPointF(32, 4), QPointF(32, 30));
-    QPainterPath head;
-    head.moveTo(20, 22);
-    head.lineTo(32, 36);
-    head.lineTo(44, 22);
-    p.strokePath(head, outlinePen(orange, 6));
+    usbStick(p, QRectF(17, 24, 30, 26), false);
+    // Arrow down into the stick, set apart from it by a thin gap.
+    QPainterPath arrow;
+    arrow.moveTo(32, 4);
+    arrow.lineTo(32, 34);
+    arrow.moveTo(20, 22);
+    arrow.lineTo(32, 34);
+    arrow.lineTo(44, 22);
+    QPainterPathStroker gap;
+    gap.setWidth(12);
+    gap.setCapStyle(Qt::RoundCap);
+    gap.setJoinStyle(Qt::RoundJoin);
+    clearArea(p, gap.createStroke(arrow));
+    p.strokePath(arrow, outlinePen(orange, 6));
 }
 
 void previewStick(QPainter &p)
 {
-    usbStick(p, QRectF(8, 4, 24, 30));
+    usbStick(p, QRectF(6, 18, 28, 30), true);
     // Eye over the lower right corner.
     QPainterPath eye;
     const QPointF c(42, 44);
@@ -126,23 +131,28 @@ void previewStick(QPainter &p)
 
 void factoryReset(QPainter &p)
 {
+    // An anticlockwise arrow round a dot: back to the start.
     const QPointF c(32, 33);
     const qreal r = 21;
     const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    const qreal start = 110, sweep = 280;
     QPainterPath arc;
-    arc.arcMoveTo(box, 110);
-    arc.arcTo(box, 110, 280);
+    arc.arcMoveTo(box, start);
+    arc.arcTo(box, start, sweep);
     p.strokePath(arc, outlinePen(blue, 6));
-    // Arrow head at the start of the arc, turning anticlockwise.
-    const qreal a = qDegreesToRadians(110.0);
-    const QPointF tip(c.x() + r * qCos(a), c.y() - r * qSin(a));
+
+    const qreal a = qDegreesToRadians(start + sweep);
+    const QPointF end(c.x() + r * qCos(a), c.y() - r * qSin(a));
+    const QPointF along(-qSin(a), -qCos(a)); // anticlockwise tangent on screen
+    const QPointF out(qCos(a), -qSin(a));
     QPainterPath head;
-    head.moveTo(tip + QPointF(-11, -1));
-    head.lineTo(tip + QPointF(4, -12));
-    head.lineTo(tip + QPointF(5, 10));
+    head.moveTo(end + along * 12);
+    head.lineTo(end - along * 2 + out * 11);
+    head.lineTo(end - along * 2 - out * 11);
     head.closeSubpath();
     p.fillPath(head, blue);
     p.strokePath(head, outlinePen(blue, 3));
+
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawEllipse(c, 6, 6);
@@ -376,26 +386,27 @@ QImage windowIcon(int side)
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, 118, 118);
 
-    const int leds = 8;
+    const int leds = 7;
     const qreal barAngle = 62; // degrees anticlockwise from 3 o'clock
-    const qreal first = 30, last = 104;
+    const qreal first = 26, last = 104;
+    const qreal led = 7.5;
     auto ledColor = [](int i, int n) { return QColor::fromHsvF(qreal(i) / n * 0.8, 0.85, 1.0); };
 
     // Faint trails behind the bar hint at the turning.
-    for (int i = 1; i < leds; i += 2) {
+    for (int i = 0; i < leds; i += 2) {
         const qreal r = first + (last - first) * i / (leds - 1);
         QConicalGradient g(c, barAngle);
         QColor full = ledColor(i, leds);
-        full.setAlpha(150);
+        full.setAlpha(170);
         QColor none = full;
         none.setAlpha(0);
         g.setColorAt(0.0, full);
-        g.setColorAt(0.22, none);
+        g.setColorAt(0.25, none);
         g.setColorAt(1.0, none);
-        QPen pen(QBrush(g), 5);
+        QPen pen(QBrush(g), 6);
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);
-        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), int((barAngle + 2) * 16), int(76 * 16));
+        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), int((barAngle + 4) * 16), int(86 * 16));
     }
 
     p.save();
@@ -403,11 +414,11 @@ QImage windowIcon(int side)
     p.rotate(-barAngle);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x3a, 0x47, 0x56));
-    p.drawRoundedRect(QRectF(-14, -11, last + 26, 22), 11, 11);
+    p.drawRoundedRect(QRectF(-14, -13, last + 28, 26), 13, 13);
     for (int i = 0; i < leds; ++i) {
         const qreal x = first + (last - first) * i / (leds - 1);
         const QColor col = ledColor(i, leds);
-        QRadialGradient glow(QPointF(x, 0), 16);
+        QRadialGradient glow(QPointF(x, 0), 1.8 * led);
         QColor g0 = col;
         g0.setAlpha(140);
         QColor g1 = col;
@@ -415,11 +426,11 @@ QImage windowIcon(int side)
         glow.setColorAt(0, g0);
         glow.setColorAt(1, g1);
         p.setBrush(glow);
-        p.drawEllipse(QPointF(x, 0), 16, 16);
+        p.drawEllipse(QPointF(x, 0), 1.8 * led, 1.8 * led);
         p.setBrush(col);
-        p.drawEllipse(QPointF(x, 0), 6.5, 6.5);
-        p.setBrush(col.lighter(160));
-        p.drawEllipse(QPointF(x, 0), 2.5, 2.5);
+        p.drawEllipse(QPointF(x, 0), led, led);
+        p.setBrush(QColor(255, 255, 255, 150));
+        p.drawEllipse(QPointF(x, 0), led * 0.4, led * 0.4);
     }
     p.restore();
 

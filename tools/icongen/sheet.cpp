@@ -48,12 +48,28 @@ void pushButton(QPainter &p, const QRect &r)
     p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
 }
 
+// Close to how Qt's common style greys out a disabled action's icon: grey levels
+// mapped onto a black, background, white ramp.
+QImage disabledLook(const QImage &image, const QColor &bg)
+{
+    QImage im = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < im.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(im.scanLine(y));
+        for (int x = 0; x < im.width(); ++x) {
+            const int g = qGray(line[x]);
+            auto ramp = [g](int c) { return g < 128 ? (c * (g << 1)) >> 8 : qMin(c + ((g - 128) << 1), 255); };
+            line[x] = qRgba(ramp(bg.red()), ramp(bg.green()), ramp(bg.blue()), qAlpha(line[x]));
+        }
+    }
+    return im;
+}
+
 } // namespace
 
 QImage contactSheet(const QMap<QString, QImage> &images, const QList<QImage> &spinner)
 {
     const int width = 900;
-    QImage sheet(width, 1180, QImage::Format_RGB32);
+    QImage sheet(width, 1600, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
@@ -70,12 +86,15 @@ QImage contactSheet(const QMap<QString, QImage> &images, const QList<QImage> &sp
         {QStringLiteral("default_ui.png"), QStringLiteral("Restore")},
         {QStringLiteral("ic_flowers.png"), QStringLiteral("Colour setup")},
     };
-    for (int row = 0; row < 2; ++row) {
+    // The last two rows show the greyed look of disabled actions.
+    for (int row = 0; row < 4; ++row) {
+        const bool disabled = row >= 2;
         p.fillRect(QRect(0, s.y, width, 44), toolbarGrey);
         int x = 8;
-        for (int i = row * 4; i < row * 4 + 4; ++i) {
-            p.drawImage(x, s.y + 7, atSize(images.value(actions[i].first), QSize(30, 30)));
-            p.setPen(Qt::black);
+        for (int i = (row % 2) * 4; i < (row % 2) * 4 + 4; ++i) {
+            const QImage icon = atSize(images.value(actions[i].first), QSize(30, 30));
+            p.drawImage(x, s.y + 7, disabled ? disabledLook(icon, toolbarGrey) : icon);
+            p.setPen(disabled ? QColor(0xbe, 0xbe, 0xbe) : QColor(Qt::black));
             p.drawText(QPointF(x + 36, s.y + 27), actions[i].second);
             x += 150;
         }
@@ -95,10 +114,10 @@ QImage contactSheet(const QMap<QString, QImage> &images, const QList<QImage> &sp
     s.heading(QStringLiteral("Play and stop, 65 px flat, on white beside the round preview"));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    p.drawEllipse(QPoint(110, s.y + 80), 100, 100);
-    p.drawImage(230, s.y + 4, atSize(images.value(QStringLiteral("play.png")), QSize(65, 65)));
-    p.drawImage(230, s.y + 88, atSize(images.value(QStringLiteral("stop.png")), QSize(65, 65)));
-    s.y += 170;
+    p.drawEllipse(QPoint(110, s.y + 102), 100, 100);
+    p.drawImage(214, s.y + 26, atSize(images.value(QStringLiteral("play.png")), QSize(65, 65)));
+    p.drawImage(214, s.y + 110, atSize(images.value(QStringLiteral("stop.png")), QSize(65, 65)));
+    s.y += 206;
 
     s.heading(QStringLiteral("Push buttons at 16, 20 and 24 px on the grey (200) panel"));
     p.fillRect(QRect(0, s.y, width, 52), panelGrey);
@@ -142,22 +161,27 @@ QImage contactSheet(const QMap<QString, QImage> &images, const QList<QImage> &sp
     {
         const QImage logo = images.value(QStringLiteral("logo2.jpg"));
         p.drawImage(10, s.y, logo);
-        p.fillRect(QRect(280, s.y, 160, 256), QColor(0x30, 0x30, 0x30));
+        p.fillRect(QRect(360, s.y, 90, 256), QColor(0x30, 0x30, 0x30));
         int yy = s.y + 10;
         for (int side : {64, 32, 16}) {
             p.drawImage(290, yy, atSize(logo, QSize(side, side)));
             p.drawImage(370, yy, atSize(logo, QSize(side, side)));
             yy += side + 12;
         }
-        // Every PNG at its file size, over a checkerboard.
-        int x = 460, y = s.y;
+    }
+    s.y += 262;
+
+    s.heading(QStringLiteral("Every PNG at its file size, over a checkerboard"));
+    {
+        int x = 10, y = s.y, rowHeight = 0;
         for (auto it = images.cbegin(); it != images.cend(); ++it) {
             if (!it.key().endsWith(QLatin1String(".png")))
                 continue;
             const QImage &img = it.value();
             if (x + img.width() > width - 6) {
-                x = 460;
-                y += 136;
+                x = 10;
+                y += rowHeight + 6;
+                rowHeight = 0;
             }
             for (int cy = 0; cy < img.height(); cy += 8)
                 for (int cx = 0; cx < img.width(); cx += 8)
@@ -165,9 +189,10 @@ QImage contactSheet(const QMap<QString, QImage> &images, const QList<QImage> &sp
                                ((cx + cy) / 8) % 2 ? QColor(0xcc, 0xcc, 0xcc) : QColor(0xf4, 0xf4, 0xf4));
             p.drawImage(x, y, img);
             x += img.width() + 6;
+            rowHeight = qMax(rowHeight, img.height());
         }
+        s.y = y + rowHeight;
     }
-    s.y += 262;
     p.end();
     return sheet.copy(0, 0, width, s.y + 6);
 }

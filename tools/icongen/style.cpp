@@ -88,15 +88,15 @@ void pencil(QPainter &p, const QPointF &tip, qreal angleDeg, qreal length, qreal
     p.restore();
 }
 
-void usbStick(QPainter &p, const QRectF &body)
+void usbStick(QPainter &p, const QRectF &body, bool connectorUp)
 {
-    // The connector hangs below the body.
-    const qreal cw = body.width() * 0.62;
-    const qreal ch = body.height() * 0.36;
-    const QRectF connector(body.center().x() - cw / 2, body.bottom() - 1, cw, ch);
+    const qreal cw = body.width() * 0.6;
+    const qreal ch = body.height() * 0.4;
+    const qreal cy = connectorUp ? body.top() - ch + 1 : body.bottom() - 1;
+    const QRectF connector(body.center().x() - cw / 2, cy, cw, ch);
     fillAndStroke(p, roundedRect(connector, 1.5), white);
     const qreal hole = cw * 0.22;
-    const qreal hy = connector.top() + ch * 0.38;
+    const qreal hy = connector.center().y() - hole / 2 + (connectorUp ? -1 : 1);
     p.fillRect(QRectF(connector.left() + cw * 0.22, hy, hole, hole), ink);
     p.fillRect(QRectF(connector.right() - cw * 0.22 - hole, hy, hole, hole), ink);
     fillAndStroke(p, roundedRect(body, smallRadius + 1), blue);

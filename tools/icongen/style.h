@@ -37,7 +37,7 @@ void fillAndStroke(QPainter &p, const QPainterPath &path, const QColor &fill);
 void clearArea(QPainter &p, const QPainterPath &area);
 
 void pencil(QPainter &p, const QPointF &tip, qreal angleDeg, qreal length, qreal width);
-void usbStick(QPainter &p, const QRectF &body);
+void usbStick(QPainter &p, const QRectF &body, bool connectorUp);
 void plusBadge(QPainter &p, const QPointF &centre, qreal r);
 void playTriangle(QPainter &p, const QPointF &centre, qreal size, const QColor &color);
 
