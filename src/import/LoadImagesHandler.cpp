@@ -1,0 +1,171 @@
+#include "import/LoadImagesHandler.h"
+
+#include "display/ImageObject.h"
+#include "display/PolarSampling.h"
+#include "import/LoadObjectItem.h"
+#include "import/PictureLoader.h"
+#include "messaging/Message.h"
+#include "messaging/WhatCodes.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+namespace {
+constexpr double pictureDisplayTime = 5;
+}
+
+LoadImagesHandler::LoadImagesHandler(HandlerThread *loop, const QStringList &files)
+    : HandlerMessage(loop), files(files)
+{
+    qRegisterMetaType<Message *>("Message*");
+}
+
+LoadImagesHandler::~LoadImagesHandler() = default;
+
+void LoadImagesHandler::start()
+{
+    if (looper()) {
+        std::lock_guard<std::mutex> lock(stateLock);
+        busy = true;
+    }
+    auto *msg = new Message(this, WhatCode::LoadImages);
+    msg->obj = const_cast<QStringList *>(&files);
+    sendHandlerMessage(msg);
+}
+
+void LoadImagesHandler::stop()
+{
+    running.store(false);
+}
+
+void LoadImagesHandler::release(QObject *receiver)
+{
+    stop(); // before the worker is let go below, so it stops at its next check
+    if (receiver) {
+        disconnect(this, nullptr, receiver, nullptr); // nothing new can be posted
+        QCoreApplication::removePostedEvents(receiver, QEvent::MetaCall); // ends a pending wait
+    }
+    bool idle = false;
+    {
+        std::lock_guard<std::mutex> lock(stateLock);
+        released = true;
+        idle = !busy;
+    }
+    if (idle)
+        delete this;
+}
+
+std::unique_lock<std::mutex> LoadImagesHandler::lockReport()
+{
+    return std::unique_lock<std::mutex>(reportLock);
+}
+
+void LoadImagesHandler::handlerMessage(Message *msg)
+{
+    if (msg->what != WhatCode::LoadImages)
+        return;
+    qDebug() << "msg what = " << msg->what;
+    importAll(*static_cast<const QStringList *>(msg->obj));
+    leave(); // may delete this: nothing may follow
+}
+
+// Ends the handling of message 1; deletes the handler when it was given up.
+void LoadImagesHandler::leave()
+{
+    bool orphaned = false;
+    {
+        std::lock_guard<std::mutex> lock(stateLock);
+        busy = false;
+        orphaned = released;
+    }
+    if (orphaned)
+        delete this;
+}
+
+void LoadImagesHandler::importAll(const QStringList &paths)
+{
+    std::unique_lock<std::mutex> baton(reportLock);
+    const int count = int(paths.size());
+    for (int i = 0; i < count; ++i) {
+        if (!importFile(paths.at(i), i + 1, count, baton))
+            return;
+        qDebug() << "process image " << i + 1;
+    }
+}
+
+// The worker's check between steps; says where an import was stopped.
+bool LoadImagesHandler::proceed(const LoadObjectItem &item, int lastReport) const
+{
+    if (isRunning())
+        return true;
+    qDebug().nospace() << "#LoadImagesHandler# stopped at file " << item.index() << " of " << item.count()
+                       << " after report " << lastReport;
+    return false;
+}
+
+// False when the import was stopped on the way; the item, the report and a
+// picture nobody took go with the return.
+bool LoadImagesHandler::importFile(const QString &path, int index, int count, std::unique_lock<std::mutex> &baton)
+{
+    LoadObjectItem item(index, count, path);
+    if (!proceed(item, 0))
+        return false;
+    Message report(this, WhatCode::ImageLoaded);
+    report.obj = &item;
+
+    const PictureLoader loader(path);
+    if (!loader.isLoaded())
+        return reportSkipped(report, item, loader.reason(), baton);
+    item.setPreview(loader.preview());
+    if (!proceed(item, 0))
+        return false;
+    emitReport(report, baton);
+
+    if (!proceed(item, WhatCode::ImageLoaded))
+        return false;
+    std::unique_ptr<ImageObject> picture = convert(loader);
+    item.setTargetImg(picture->previewImage());
+    report.what = WhatCode::ImageConverted;
+    emitReport(report, baton);
+
+    if (!proceed(item, WhatCode::ImageConverted))
+        return false;
+    picture->moveToThread(thread()); // it will live with the playlist on the GUI thread
+    report.image = picture.get();
+    report.what = WhatCode::ImageReady;
+    emitReport(report, baton);
+    if (report.image)
+        return proceed(item, WhatCode::ImageReady); // not taken: deleted on return
+    static_cast<void>(picture.release()); // the dialog took it
+    return true;
+}
+
+bool LoadImagesHandler::reportSkipped(Message &report, LoadObjectItem &item, const QString &reason,
+                                      std::unique_lock<std::mutex> &baton)
+{
+    qDebug() << "#LoadImagesHandler# skipped" << item.path() << reason;
+    if (!proceed(item, 0))
+        return false;
+    item.setSkipReason(reason);
+    report.what = WhatCode::ImageReady;
+    emitReport(report, baton);
+    return true;
+}
+
+std::unique_ptr<ImageObject> LoadImagesHandler::convert(const PictureLoader &loader)
+{
+    // The whole picture: the record's crop rectangle and thumbnail come from
+    // it, and the conversion cuts the same centred square the preview shows.
+    auto picture = std::make_unique<ImageObject>(0, loader.path(), pictureDisplayTime, ImageObject::PictureFile,
+                                                 loader.picture());
+    PolarSampling::imageToLedData(loader.picture(), picture.get());
+    return picture;
+}
+
+// Waits for the dialog's slot, or returns at once when the dialog is gone.
+void LoadImagesHandler::emitReport(Message &report, std::unique_lock<std::mutex> &baton)
+{
+    baton.unlock();
+    emit handlerMessageReady(&report);
+    baton.lock();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+
+// The modal busy window shown while a job runs on another thread: a running
+// animation beside a one-line message, and Cancel. It stops nothing itself.
+//
+//     progressDialog = new ProgressDialog(text, this);
+//     progressDialog->exec();  // the completion slot: accept(), delete, pointer = nullptr
+//     if (jobStillRunning) ...  // cancelled: stop the job
+//     delete progressDialog;   // if still set
+//     progressDialog = nullptr;
+class ProgressDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int indicatorSide = 72;
+
+    explicit ProgressDialog(const QString &text, QWidget *parent = nullptr);
+
+    // The message; owners may change it while the job runs.
+    QLabel *textLabel() const { return messageLabel; }
+
+private:
+    QLabel *messageLabel;
+};
