@@ -149,12 +149,14 @@ QString CardWriter::problemSummary(const CardWriteResult &result)
 }
 
 QString CardWriter::streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
-                                  CardWriteResult &result)
+                                  CardWriteResult &result) const
 {
     qDebug() << "#MainWindow# downToUsb2 bytes length = " << table.size();
     bool written = writeAll(file, table);
-    for (int i = 0; written && i < blocks.size(); ++i)
+    for (int i = 0; written && i < blocks.size() && !cancelled(); ++i)
         written = writeBlock(file, blocks[i], i + 1, result);
+    if (cancelled())
+        return QString();
     return written ? syncProblem(file) : file.errorString();
 }
 
@@ -177,6 +179,10 @@ CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QL
     CardWriteResult result;
     result.path = path;
     const QString notWritten = streamProblem(file, table, blocks, result);
+    if (cancelled()) {
+        file.cancelWriting();
+        return failure(path, tr("The download to %1 was cancelled; the card file was not saved.").arg(path));
+    }
     if (!notWritten.isEmpty()) {
         file.cancelWriting();
         return failure(path, tr("Writing the card file %1 failed: %2. The stick may be full or was removed; "

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 class ImageObject;
@@ -26,6 +27,8 @@ public:
 
     CardWriter();
     void setFreeSpaceQuery(FreeSpaceQuery query);
+    // Checked before every block: once set, the download stops and saves nothing.
+    void setCancelFlag(const std::atomic<bool> *flag) { cancel = flag; }
     static qint64 storageFreeSpace(const QString &folder);
 
     CardWriteResult write(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences,
@@ -43,9 +46,11 @@ private:
     static bool writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result);
     static QString syncProblem(QSaveFile &file);
     // Empty when the table and every block reached the device; else the reason.
-    static QString streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
-                                 CardWriteResult &result);
+    QString streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
+                          CardWriteResult &result) const;
+    bool cancelled() const { return cancel && cancel->load(); }
     static QString problemSummary(const CardWriteResult &result);
 
     FreeSpaceQuery freeSpace;
+    const std::atomic<bool> *cancel = nullptr;
 };

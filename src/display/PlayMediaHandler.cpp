@@ -1,11 +1,16 @@
 #include "display/PlayMediaHandler.h"
 
+#include "card/CardWriteResult.h"
+#include "card/DownloadJob.h"
 #include "messaging/Message.h"
+
+#include <memory>
 #include "messaging/WhatCodes.h"
 
 PlayMediaHandler::PlayMediaHandler(HandlerThread *loop, QObject *parent) : HandlerMessage(loop, parent)
 {
     qRegisterMetaType<Message *>("Message*");
+    writer.setCancelFlag(&downloadCancel);
 }
 
 void PlayMediaHandler::handlerMessage(Message *msg)
@@ -18,6 +23,9 @@ void PlayMediaHandler::handlerMessage(Message *msg)
     case WhatCode::LoopDown:
         echo(msg);
         break;
+    case WhatCode::Download:
+        download(msg);
+        break;
     default:
         break;
     }
@@ -28,6 +36,18 @@ void PlayMediaHandler::echo(const Message *msg)
 {
     auto *reply = new Message(this, msg->what);
     reply->obj = msg->obj;
+    reply->text = msg->text;
+    emit handlerMessageReady(reply);
+}
+
+// Writes the card file; the reply carries the result, which the window then owns.
+void PlayMediaHandler::download(const Message *msg)
+{
+    std::unique_ptr<DownloadJob> job(static_cast<DownloadJob *>(msg->obj));
+    auto *result = new CardWriteResult;
+    *result = job ? writer.write(job->pictures, job->sequences, msg->text) : CardWriteResult();
+    auto *reply = new Message(this, WhatCode::Download);
+    reply->obj = result;
     reply->text = msg->text;
     emit handlerMessageReady(reply);
 }

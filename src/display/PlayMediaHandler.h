@@ -1,6 +1,9 @@
 #pragma once
 
+#include "card/CardWriter.h"
 #include "messaging/HandlerMessage.h"
+
+#include <atomic>
 
 // The main window's handler on the shared looper: carries the playback ticks
 // and the press-and-hold steps back to the window, and runs its background jobs.
@@ -12,6 +15,11 @@ public:
 
     void handlerMessage(Message *msg) override;
 
+    // UI thread: clear before sending a download, set to stop it before its next block.
+    void setDownloadCancelled(bool cancelled) { downloadCancel.store(cancelled); }
+    // The writer used for downloads; tests replace its free-space query.
+    CardWriter &cardWriter() { return writer; }
+
 signals:
     // A new message for the window's handlerMessage slot, which then owns it.
     void handlerMessageReady(Message *msg);
@@ -20,4 +28,8 @@ signals:
 
 private:
     void echo(const Message *msg);
+    void download(const Message *msg);
+
+    CardWriter writer;
+    std::atomic<bool> downloadCancel{false};
 };
