@@ -2,6 +2,11 @@
 
 #include "app/DisplayParameters.h"
 #include "app/WorkDirectory.h"
+#include "card/CardWriteResult.h"
+#include "card/DownloadJob.h"
+#include "card/GetSaveFileDialog.h"
+#include "card/SelectUsbPathDialog.h"
+#include "card/VolumeSource.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
 #include "display/PlayMediaHandler.h"
@@ -9,6 +14,8 @@
 #include "edit/RingTexture.h"
 #include "import/GifFrameSource.h"
 #include "import/LoadGifDialog.h"
+#include "import/LoadImagesDialog.h"
+#include "import/ProgressDialog.h"
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
@@ -40,8 +47,8 @@
 #include <QToolBox>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -99,8 +106,13 @@ void setIndexOf(QObject *object, int index)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent) : MainWindow(new VolumeSource, parent)
 {
+}
+
+MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent) : QMainWindow(parent), volumeSource(volumes)
+{
+    volumeSource->setParent(this);
     ui.setupUi(this);
     ui.btnPlay->hide();
     ui.btnStop->hide();
@@ -127,6 +139,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui.btnEditImage->setEnabled(false);
     ui.btnDelImage->setEnabled(false);
     ui.btnDelMedia->setEnabled(false);
+
+    diskList.clear();
+    scanUsbDisks();
+    connect(volumeSource, &VolumeSource::volumeMounted, this, &MainWindow::onVolumeMounted);
+    connect(volumeSource, &VolumeSource::volumeUnmounted, this, &MainWindow::onVolumeUnmounted);
 }
 
 MainWindow::~MainWindow()
@@ -157,9 +174,10 @@ void MainWindow::createActions()
     connect(actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
     connect(actionSettingColor, &QAction::triggered, this, &MainWindow::onActionSettingColor);
     connect(actionImportGif, &QAction::triggered, this, &MainWindow::onActionLoadGif);
+    connect(actionDownload, &QAction::triggered, this, &MainWindow::onActionDownToUsb);
 
     // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {actionDownload, actionNewDiy, actionImportVideo, actionPreview, actionDefault})
+    for (QAction *pending : {actionNewDiy, actionImportVideo, actionPreview, actionDefault})
         pending->setEnabled(false);
 
     // The stick and calibration functions live in a menu of their own.
@@ -343,8 +361,14 @@ void MainWindow::onActionOpenImage()
     if (files.isEmpty())
         return;
     WorkDirectory::setLastUsedFolder(QFileInfo(files.first()).absolutePath());
-    for (const QString &file : files)
-        addPictureFile(file);
+    importPictures(files);
+}
+
+void MainWindow::importPictures(const QStringList &files)
+{
+    auto *dialog = new LoadImagesDialog(files, this, nullptr);
+    dialog->exec();
+    delete dialog;
     ui.toolBox->setCurrentIndex(0);
 }
 
@@ -509,6 +533,9 @@ void MainWindow::handlerMessage(Message *msg)
     case WhatCode::LoopUp:
     case WhatCode::LoopDown:
         performStep(msg);
+        break;
+    case WhatCode::Download:
+        downloadFinished(msg);
         break;
     default:
         delete msg;
@@ -693,4 +720,126 @@ void MainWindow::retranslate()
     actionDefault->setText(tr("action_title_default"));
     toolBar->setWindowTitle(tr("action_title_menu"));
     toolsMenu->setTitle(tr("menu_title_tools"));
+}
+
+// ---- USB sticks ---------------------------------------------------------------
+
+void MainWindow::scanUsbDisks()
+{
+    qDebug().noquote() << tr("开机U盘扫描");
+    for (const QString &path : volumeSource->volumes()) {
+        qDebug() << "U盘准备就绪！" << path;
+        AddDisk(path);
+    }
+}
+
+void MainWindow::onVolumeMounted(const QString &path)
+{
+    AddDisk(path);
+    qDebug() << "this->USBDisk Path =" << path;
+}
+
+void MainWindow::onVolumeUnmounted(const QString &path)
+{
+    qDebug("USB_Removed");
+    DeleteDisk(path);
+    qDebug() << "this-delete is =" << path;
+}
+
+bool MainWindow::findDisk(const QString &path, int &index) const
+{
+    for (int i = 0; i < diskList.size(); ++i) {
+        if (diskList.at(i).path == path) {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::queryDiskSpace(UsbDiskInfo &disk)
+{
+    VolumeSource::queryDiskSpace(disk);
+}
+
+void MainWindow::AddDisk(const QString &path)
+{
+    qDebug() << "#MainWindow# AddDisk " << path;
+    int index = -1;
+    if (findDisk(path, index))
+        return;
+    qDebug() << "#MainWindow# AddDisk " << path << "11111";
+    UsbDiskInfo disk;
+    disk.path = path;
+    queryDiskSpace(disk);
+    diskList.append(disk);
+    emit usbMountEvent(path);
+}
+
+void MainWindow::DeleteDisk(const QString &path)
+{
+    qDebug() << "#MainWindow# DeleteDisk " << path;
+    int index = -1;
+    if (!findDisk(path, index))
+        return;
+    diskList.removeAt(index);
+    emit usbUMountEvent(path);
+}
+
+// ---- download ------------------------------------------------------------------
+
+void MainWindow::onActionDownToUsb()
+{
+    QString path;
+    {
+        SelectUsbPathDialog sticks(diskList, this);
+        connect(this, &MainWindow::usbMountEvent, &sticks, &SelectUsbPathDialog::usbMountEvent);
+        connect(this, &MainWindow::usbUMountEvent, &sticks, &SelectUsbPathDialog::usbUMountEvent);
+        if (sticks.exec() != QDialog::Accepted)
+            return;
+        path = sticks.selectedPath() + QLatin1Char('/');
+    }
+    GetSaveFileDialog name(this);
+    if (name.exec() != QDialog::Accepted)
+        return;
+    startDownload(path + name.fileName() + QStringLiteral(".bin"));
+}
+
+void MainWindow::startDownload(const QString &path)
+{
+    if (isPlaying)
+        onBtnStopClick();
+    playMediaHandler->setDownloadCancelled(false);
+    auto *msg = new Message(playMediaHandler, WhatCode::Download);
+    msg->obj = new DownloadJob{pictureList(), sequenceList()};
+    msg->text = path;
+    downloadRunning = true;
+    playMediaHandler->sendHandlerMessage(msg);
+    // The playlist must not change under the writer: a cancel stops it at the
+    // next block, and the window stays busy until its reply has arrived.
+    while (downloadRunning) {
+        progressDialog = new ProgressDialog(tr("dialog_title_downloading"), this);
+        progressDialog->exec();
+        if (progressDialog) {
+            delete progressDialog;
+            progressDialog = nullptr;
+            playMediaHandler->setDownloadCancelled(true);
+        }
+    }
+}
+
+void MainWindow::downloadFinished(Message *msg)
+{
+    std::unique_ptr<Message> reply(msg);
+    std::unique_ptr<CardWriteResult> result(static_cast<CardWriteResult *>(msg->obj));
+    downloadRunning = false;
+    if (progressDialog) {
+        progressDialog->accept();
+        delete progressDialog;
+        progressDialog = nullptr;
+    }
+    const QString text = result && result->complete() ? tr("dialog_title_download_suc").arg(msg->text)
+                         : result && !result->message.isEmpty() ? result->message
+                                                                : tr("The card file %1 was not written.").arg(msg->text);
+    QMessageBox::information(this, tr("dialog_title_tip"), text, QMessageBox::Ok);
 }

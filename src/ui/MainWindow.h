@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/UsbDiskInfo.h"
+#include "import/PictureSink.h"
 #include "ui/MainWindowForm.h"
 
 #include <QList>
@@ -18,10 +20,11 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class RowEditor;
+class VolumeSource;
 
 // The program's only top-level window: toolbar actions, the round preview with
 // playback, and the two playlist tables. It owns the playlist.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public PictureSink
 {
     Q_OBJECT
 public:
@@ -30,10 +33,24 @@ public:
     static constexpr int stepIntervalMs = 200;
 
     explicit MainWindow(QWidget *parent = nullptr);
+    // Takes the stick source (tests hand in one that reads a fake mount table).
+    explicit MainWindow(VolumeSource *volumes, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void addPicture(ImageObject *object);
-    void addPictureFile(const QString &path);
+    // USB sticks present, in the order they were found.
+    const UsbDiskList &disks() const { return diskList; }
+    void AddDisk(const QString &path);
+    void DeleteDisk(const QString &path);
+    bool findDisk(const QString &path, int &index) const;
+    void queryDiskSpace(UsbDiskInfo &disk);
+    void scanUsbDisks();
+    // Writes the playlist to the card file at path; returns when the reply arrived.
+    void startDownload(const QString &path);
+
+    void addPicture(ImageObject *object) override;
+    void addPictureFile(const QString &path) override;
+    // Imports picture files through the import dialog (the file chooser's part is done).
+    void importPictures(const QStringList &files);
     void addSequence(MediaObject *media);
     // Imports a GIF file as a frame sequence (the file chooser's part is done).
     void importGif(const QString &path);
@@ -50,8 +67,13 @@ public:
     int nextFrameIndex() const { return playIndex; }
     MediaObject *selectedSequence() const { return currentMedia; }
 
+signals:
+    void usbMountEvent(const QString &path);
+    void usbUMountEvent(const QString &path);
+
 public slots:
     void onActionOpenImage();
+    void onActionDownToUsb();
     void onActionLoadGif();
     void onActionSettingColor();
     void onBtnDelImage();
@@ -69,6 +91,10 @@ public slots:
     void onMediaIndexChanged(MediaObject *object, int oldIndex, int newIndex);
     void onImageContractChanged(QObject *object);
 
+private slots:
+    void onVolumeMounted(const QString &path);
+    void onVolumeUnmounted(const QString &path);
+
 private:
     void createActions();
     void createToolBar();
@@ -82,6 +108,7 @@ private:
     void setPreviewImage(const QImage &picture);
     void setPreviewColour(const QColor &colour);
     void showFrameTick(Message *msg);
+    void downloadFinished(Message *msg);
     void performStep(Message *msg);
     bool editorRowStillListed(const RowEditor *editor) const;
     QString copyToTemp(const QString &source);
@@ -91,6 +118,9 @@ private:
     void reorder(CustomTableModel *model, T *object, int oldIndex, int newIndex, const char *logName);
 
     // Playlist and stick state.
+    UsbDiskList diskList;
+    VolumeSource *volumeSource = nullptr;
+    bool downloadRunning = false;
     CustomTableModel *imageModel = nullptr;
     CustomTableModel *mediaModel = nullptr;
     QTranslator appTranslator;

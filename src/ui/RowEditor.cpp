@@ -18,6 +18,10 @@ RowEditor::RowEditor(HandlerMessage *handler, const QModelIndex &index, QWidget 
     : QWidget(parent), modelIndex(index), handler(handler)
 {
     liveEditors().insert(this);
+    // Labels on the blue of the row being edited need light text.
+    QPalette light = palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    setPalette(light);
 }
 
 RowEditor::~RowEditor()
