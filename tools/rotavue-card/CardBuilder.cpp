@@ -1,0 +1,135 @@
+#include "CardBuilder.h"
+
+#include "ParallelFor.h"
+#include "app/DisplayParameters.h"
+#include "card/CardWriter.h"
+#include "display/ImageObject.h"
+#include "display/MediaObject.h"
+#include "display/PolarSampling.h"
+#include "import/GifFrameCutter.h"
+#include "import/GifFrameSource.h"
+#include "import/PictureLoader.h"
+
+#include <QImageReader>
+#include <QSaveFile>
+
+namespace {
+
+// Frames converted together: enough to keep every core busy, few enough to bound memory.
+constexpr int frameBatch = 32;
+
+QByteArray ledDataOf(const QImage &picture)
+{
+    return PolarSampling::ledDataOf(picture, DisplayParameters::ledCount(), DisplayParameters::lineCount());
+}
+
+bool isGif(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.format() == "gif";
+}
+
+} // namespace
+
+CardBuilder::CardBuilder() = default;
+
+CardBuilder::~CardBuilder()
+{
+    qDeleteAll(pictureRecords);
+    qDeleteAll(sequenceRecords);
+}
+
+QString CardBuilder::saveFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return tr("%1: cannot create the file: %2").arg(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return tr("%1: cannot write the file: %2").arg(path, file.errorString());
+    return QString();
+}
+
+QString CardBuilder::writeLedData(const QString &picture, const QString &output)
+{
+    const PictureLoader loader(picture);
+    if (!loader.isLoaded())
+        return tr("%1: %2").arg(picture, loader.reason());
+    return saveFile(output, ledDataOf(loader.picture()));
+}
+
+QString CardBuilder::buildCard(const QList<CommandLine::Item> &items, const QString &output)
+{
+    QList<CommandLine::Item> pictures;
+    QList<CommandLine::Item> gifs;
+    for (CommandLine::Item item : items) {
+        item.gif = isGif(item.path);
+        (item.gif ? gifs : pictures).append(item);
+    }
+    QString problem = convertPictures(pictures);
+    for (int i = 0; problem.isEmpty() && i < gifs.size(); ++i)
+        problem = convertGif(gifs.at(i));
+    if (!problem.isEmpty())
+        return problem;
+    const CardWriteResult result = CardWriter().write(pictureRecords, sequenceRecords, output);
+    if (!result.complete())
+        return result.message.isEmpty() ? tr("%1: the card file was not written.").arg(output) : result.message;
+    return QString();
+}
+
+QString CardBuilder::convertPictures(const QList<CommandLine::Item> &pictures)
+{
+    // Records are made here, on one thread; the workers only fill them.
+    for (int i = 0; i < pictures.size(); ++i)
+        pictureRecords.append(new ImageObject(i + 1, QString(), pictures.at(i).seconds, ImageObject::PictureFile));
+    QStringList problems(pictures.size());
+    ParallelFor::run(int(pictures.size()), [&](int i) {
+        const PictureLoader loader(pictures.at(i).path);
+        if (!loader.isLoaded()) {
+            problems[i] = tr("%1: %2").arg(pictures.at(i).path, loader.reason());
+            return;
+        }
+        pictureRecords.at(i)->setLedData(ledDataOf(loader.picture()));
+        pictureRecords.at(i)->saveLedData();
+    });
+    for (const QString &problem : problems) {
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return QString();
+}
+
+QString CardBuilder::convertGif(const CommandLine::Item &item)
+{
+    const QString problem = GifFrameSource::checkFile(item.path);
+    if (!problem.isEmpty())
+        return problem;
+    auto *media = new MediaObject(int(sequenceRecords.size()), item.path);
+    media->setGif(true);
+    media->setLoopCount(item.loops);
+    sequenceRecords.append(media);
+
+    GifFrameSource source(item.path);
+    const GifFrameCutter cutter = GifFrameCutter::forUntouchedDialog(source.currentImage().size());
+    bool more = true;
+    while (more) {
+        // Cut a batch of frames in file order, then convert them on all cores.
+        QList<QImage> canvases;
+        while (more && canvases.size() < frameBatch) {
+            const QImage canvas = cutter.cut(source.currentImage());
+            if (canvas.isNull())
+                return tr("%1: frame %2 is too large to convert.").arg(item.path).arg(source.currentFrameNumber() + 1);
+            canvases.append(canvas);
+            more = !source.isLastFrame() && source.jumpToNextFrame();
+        }
+        const int first = media->frameCount();
+        for (int i = 0; i < canvases.size(); ++i)
+            media->appendFrame(new ImageObject(first + i + 1, QString(), 10, ImageObject::GifFrame));
+        ParallelFor::run(int(canvases.size()), [&](int i) {
+            ImageObject *frame = media->frame(first + i);
+            frame->setLedData(ledDataOf(canvases.at(i)));
+            frame->saveLedData();
+        });
+    }
+    return QString();
+}

@@ -1,0 +1,125 @@
+#include "CommandLine.h"
+
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+        "Usage:\n"
+        "  rotavue-card led PICTURE -o FILE [--leds N] [--lines M]\n"
+        "      Writes the LED line data of PICTURE, as a picture import stores it.\n"
+        "  rotavue-card build -o CARD [--leds N] [--lines M] ITEM...\n"
+        "      Writes a card file. An ITEM is a picture (PNG, JPG) or a GIF file.\n"
+        "      -t SECONDS  display time of the pictures that follow (default 5)\n"
+        "      -r LOOPS    loop count of the GIFs that follow (default 1)\n"
+        "      Pictures come first in the card, in the order given, then the GIFs.\n"
+        "  rotavue-card info CARD [--leds N] [--lines M]\n"
+        "      Prints the card's table of contents as JSON.\n"
+        "  rotavue-card --help | --version\n"
+        "\n"
+        "  --leds N   LEDs along the bar, 1 to 500 (default 112)\n"
+        "  --lines M  lines per revolution, 1 to 600 (default 450)\n"
+        "\n"
+        "Exit status: 0 success, 1 bad input, 2 bad usage.\n");
+}
+
+bool CommandLine::fail(const QString &why)
+{
+    problem = why;
+    return false;
+}
+
+bool CommandLine::readNumber(const QStringList &args, int &i, const QString &option, double low, double high,
+                             double &value)
+{
+    if (i + 1 >= args.size())
+        return fail(QStringLiteral("%1 needs a value").arg(option));
+    bool ok = false;
+    const QString text = args.at(++i);
+    value = text.toDouble(&ok);
+    if (!ok || value < low || value > high)
+        return fail(QStringLiteral("%1 %2: expected a number from %3 to %4").arg(option, text).arg(low).arg(high));
+    return true;
+}
+
+bool CommandLine::parse(const QStringList &arguments)
+{
+    const QStringList args = arguments.mid(1);
+    if (args.isEmpty())
+        return fail(QStringLiteral("no command given"));
+    const QString command = args.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        action = Action::Help;
+        return true;
+    }
+    if (command == QLatin1String("--version")) {
+        action = Action::Version;
+        return true;
+    }
+    return parseCommand(command, args.mid(1));
+}
+
+bool CommandLine::parseCommand(const QString &command, const QStringList &args)
+{
+    if (command == QLatin1String("led"))
+        action = Action::Led;
+    else if (command == QLatin1String("build"))
+        action = Action::Build;
+    else if (command == QLatin1String("info"))
+        action = Action::Info;
+    else
+        return fail(QStringLiteral("unknown command '%1'").arg(command));
+
+    double seconds = 5;
+    double loops = 1;
+    QStringList positional;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        double number = 0;
+        if (arg == QLatin1String("-o")) {
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("-o needs a file name"));
+            output = args.at(++i);
+        } else if (arg == QLatin1String("--leds")) {
+            if (!readNumber(args, i, arg, 1, 500, number))
+                return false;
+            leds = int(number);
+            if (leds != number)
+                return fail(QStringLiteral("--leds needs a whole number"));
+        } else if (arg == QLatin1String("--lines")) {
+            if (!readNumber(args, i, arg, 1, 600, number))
+                return false;
+            lines = int(number);
+            if (lines != number)
+                return fail(QStringLiteral("--lines needs a whole number"));
+        } else if (arg == QLatin1String("-t") && action == Action::Build) {
+            if (!readNumber(args, i, arg, 0, 100, seconds))
+                return false;
+        } else if (arg == QLatin1String("-r") && action == Action::Build) {
+            if (!readNumber(args, i, arg, 1, 255, loops))
+                return false;
+            if (int(loops) != loops)
+                return fail(QStringLiteral("-r needs a whole number"));
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return fail(QStringLiteral("unknown option '%1'").arg(arg));
+        } else if (action == Action::Build) {
+            Item item;
+            item.path = arg;
+            item.seconds = seconds;
+            item.loops = int(loops);
+            items.append(item);
+        } else {
+            positional.append(arg);
+        }
+    }
+
+    if (action == Action::Build) {
+        if (output.isEmpty())
+            return fail(QStringLiteral("build needs -o CARD"));
+        return true;
+    }
+    if (positional.size() != 1)
+        return fail(QStringLiteral("%1 needs exactly one %2").arg(command, action == Action::Led ? "PICTURE" : "CARD"));
+    input = positional.first();
+    if (action == Action::Led && output.isEmpty())
+        return fail(QStringLiteral("led needs -o FILE"));
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What the user asked rotavue-card to do, read from its arguments.
+class CommandLine
+{
+public:
+    enum class Action { Help, Version, Led, Build, Info };
+
+    // One picture or GIF of a build, with the time and loop count in force where it stood.
+    struct Item {
+        QString path;
+        bool gif = false; // decided from the file's content when the build reads it
+        double seconds = 5;
+        int loops = 1;
+    };
+
+    // False when the arguments do not make a valid command; error() says why.
+    bool parse(const QStringList &arguments);
+    QString error() const { return problem; }
+
+    Action action = Action::Help;
+    QString input;        // led: the picture; info: the card
+    QString output;       // led and build
+    int leds = 112;
+    int lines = 450;
+    QList<Item> items;    // build, in the order given
+
+    static QString usage();
+
+private:
+    bool fail(const QString &why);
+    bool readNumber(const QStringList &args, int &i, const QString &option, double low, double high, double &value);
+    bool parseCommand(const QString &command, const QStringList &args);
+
+    QString problem;
+};
