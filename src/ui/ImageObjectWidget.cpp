@@ -66,6 +66,7 @@ void ImageObjectWidget::buildControls(int x, int y0)
     spacerLabel = new QLabel(tr("imgwidget_lbl_text3"), this);
     spacerLabel->setAlignment(Qt::AlignCenter);
     spacerLabel->setGeometry(row.spacer);
+    lightText(spacerLabel);
 
     timeEdit = new QLineEdit(QString::number(image->displayTime(), 'g', 6), this);
     timeEdit->setFixedWidth(RowGeometry::editWidth);
@@ -76,6 +77,7 @@ void ImageObjectWidget::buildControls(int x, int y0)
     unitLabel = new QLabel(tr("imgwidget_lbl_text4"), this);
     unitLabel->setAlignment(Qt::AlignCenter);
     unitLabel->setGeometry(row.unit);
+    lightText(unitLabel);
 }
 
 void ImageObjectWidget::onBtnTimeAddPreseed() { pressStep(WhatCode::TimeUp); }

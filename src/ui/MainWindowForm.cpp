@@ -22,6 +22,10 @@ QPushButton *makePlayButton(QWidget *parent, const char *name, const char *icon)
     button->setIcon(QIcon(QLatin1String(icon)));
     button->setIconSize(QSize(playButtonSide, playButtonSide));
     button->setFixedSize(playButtonSide + 6, playButtonSide + 6);
+    // Showing or hiding a button must not move the preview.
+    QSizePolicy policy = button->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(policy);
     return button;
 }
 }

@@ -25,8 +25,10 @@ MediaObjectWidget::MediaObjectWidget(HandlerMessage *handler, MediaObject *media
     const RowGeometry::MediaRow row = RowGeometry::mediaRow(thumbnailLabel->width());
     infoLabel = new QLabel(infoText(tr("videowidget_lbl_text"), media->frameCount()), this);
     infoLabel->setGeometry(row.info);
+    lightText(infoLabel);
     loopLabel = new QLabel(tr("videowidget_lbl_loopcount"), this);
     loopLabel->setGeometry(row.loopLabel);
+    lightText(loopLabel);
     loopEdit = new QLineEdit(QString::number(media->loopCount()), this);
     loopEdit->setGeometry(row.loopEdit);
     loopEdit->setValidator(new QIntValidator(1, 255, loopEdit));

@@ -18,10 +18,15 @@ RowEditor::RowEditor(HandlerMessage *handler, const QModelIndex &index, QWidget 
     : QWidget(parent), modelIndex(index), handler(handler)
 {
     liveEditors().insert(this);
+}
+
+void RowEditor::lightText(QWidget *label)
+{
     // Labels on the blue of the row being edited need light text.
-    QPalette light = palette();
+    QPalette light = label->palette();
     light.setColor(QPalette::WindowText, Qt::white);
-    setPalette(light);
+    light.setColor(QPalette::Text, Qt::white); // inside a view the labels draw with the text role
+    label->setPalette(light);
 }
 
 RowEditor::~RowEditor()

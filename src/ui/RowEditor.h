@@ -30,6 +30,7 @@ public:
 protected:
     void pressStep(int what);
     void releaseStep(int what);
+    static void lightText(QWidget *label);
     void paintEvent(QPaintEvent *event) override;
 
     HandlerMessage *handler;

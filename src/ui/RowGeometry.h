@@ -20,7 +20,7 @@ constexpr int editWidth = 40;
 constexpr int unitWidth = 25;
 constexpr int buttonWidth = 20;
 constexpr int infoWidth = 120;
-constexpr int loopLabelWidth = 55;
+constexpr int loopLabelWidth = 80; // room for "Cycle times"
 constexpr int infoTop = 10;
 constexpr int loopTop = 30;
 
