@@ -13,10 +13,16 @@ HandlerMessage::HandlerMessage(HandlerThread *loop, QObject *parent)
 
 HandlerMessage::~HandlerMessage()
 {
-    // A message left queued for a dead handler would be delivered to freed memory.
-    QMutexLocker locker(&lock);
+    detachFromLooper();
+}
+
+void HandlerMessage::detachFromLooper()
+{
+    // A message left queued, or still in hand, for a dead handler would be
+    // delivered to freed memory. Not under our lock: the delivery we wait for
+    // may be sending.
     if (HandlerThread *looper = loop.data())
-        looper->removeMessagesFor(this);
+        looper->detach(this);
 }
 
 void HandlerMessage::handlerMessage(Message *)

@@ -16,9 +16,7 @@ class HandlerMessage : public QObject
     Q_OBJECT
 public:
     explicit HandlerMessage(HandlerThread *loop, QObject *parent = nullptr);
-    // Deletes this handler's still-queued messages. A message already in hand
-    // on the looper thread is not waited for: subclasses must not die mid-call.
-    ~HandlerMessage() override;
+    ~HandlerMessage() override; // detachFromLooper()
 
     // Runs on the looper thread. The message belongs to the looper and is
     // deleted when this returns: do not keep, requeue or pass it on.
@@ -33,6 +31,13 @@ public:
     void removeHandlerMessages(int what);
 
     HandlerThread *looper() const;
+
+protected:
+    // Deletes this handler's queued messages and waits for one in hand. A
+    // subclass whose messages may be under way when it dies calls this first
+    // in its destructor, before its own members go. Never call it while the
+    // handler's delivery waits for the calling thread.
+    void detachFromLooper();
 
 private:
     QPointer<HandlerThread> loop; // not owned; null once the looper is gone

@@ -94,12 +94,15 @@ void HandlerThread::removeMessages(int what)
     qDeleteAll(taken);
 }
 
-void HandlerThread::removeMessagesFor(const HandlerMessage *target)
+void HandlerThread::detach(const HandlerMessage *target)
 {
     QList<Message *> taken;
     {
-        std::lock_guard<std::mutex> locker(queueLock);
+        std::unique_lock<std::mutex> locker(queueLock);
         taken = takeMatching(queue, [target](const Message *m) { return m->target == target; });
+        // On the looper thread the delivery under way is the caller's own.
+        if (QThread::currentThread() != this)
+            handedBack.wait(locker, [this, target] { return inHand != target; });
     }
     qDeleteAll(taken);
 }
@@ -140,9 +143,12 @@ void HandlerThread::run()
         }
         int waitMs = -1;
         if (Message *msg = nextLocked(waitMs)) {
+            inHand = msg->target;
             locker.unlock();
             deliver(msg);
             locker.lock();
+            inHand = nullptr;
+            handedBack.notify_all();
             continue;
         }
         if (waitMs < 0)

@@ -30,8 +30,9 @@ public:
     Message *next(int &waitMs);
     // Deletes every queued message with this code, whatever its target.
     void removeMessages(int what);
-    // Deletes every queued message aimed at target (a handler being destroyed).
-    void removeMessagesFor(const HandlerMessage *target);
+    // For a handler being destroyed: deletes its queued messages and, off the
+    // looper thread, waits until a message in hand for it has been handled.
+    void detach(const HandlerMessage *target);
     void clearMessages();
     // Ends the loop before its next fetch; still-queued messages are deleted undelivered.
     void exit();
@@ -49,6 +50,8 @@ private:
     // cannot see QWaitCondition release and retake the mutex inside Qt.
     mutable std::mutex queueLock; // guards queue and quitFlag
     std::condition_variable wakeUp;
+    std::condition_variable handedBack; // a delivery has returned
     bool quitFlag = false;
+    const HandlerMessage *inHand = nullptr; // target of the delivery under way
     QList<Message *> queue; // ascending when; equal when keeps send order
 };

@@ -8,6 +8,11 @@ RecordingHandler::RecordingHandler(HandlerThread *loop) : HandlerMessage(loop)
 {
 }
 
+RecordingHandler::~RecordingHandler()
+{
+    detachFromLooper(); // the hook may still be running on the looper
+}
+
 void RecordingHandler::setHook(Hook h)
 {
     QMutexLocker locker(&recordLock);

@@ -15,6 +15,7 @@ public:
     using Hook = std::function<void(RecordingHandler *, Message *)>;
 
     explicit RecordingHandler(HandlerThread *loop);
+    ~RecordingHandler() override;
 
     void setHook(Hook hook);
     void handlerMessage(Message *msg) override;

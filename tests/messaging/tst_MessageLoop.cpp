@@ -11,6 +11,9 @@
 #include <QSemaphore>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 Message *labelled(HandlerMessage *target, int what, const QString &text)
@@ -39,6 +42,8 @@ private slots:
     void exitEndsAfterMessageInHand_data();
     void exitEndsAfterMessageInHand();
     void handlerSendsAndRemovesFromInside();
+    void destroyingHandlerWaitsForMessageInHand();
+    void handlerMayDeleteItselfInside();
     void sharedInstanceIsCreatedOnceAndRuns();
 };
 
@@ -184,6 +189,49 @@ void MessageLoopTest::handlerSendsAndRemovesFromInside()
     QTRY_COMPARE_WITH_TIMEOUT(a.delivered(), (QStringList{"1", "4", "2"}), 10000);
     QVERIFY(b.delivered().isEmpty());
     QCOMPARE(loop.queuedCount(), 0);
+}
+
+void MessageLoopTest::destroyingHandlerWaitsForMessageInHand()
+{
+    HandlerThread loop;
+    loop.start();
+    auto *handler = new RecordingHandler(&loop);
+    QSemaphore entered;
+    QAtomicInt finished;
+    handler->setHook([&](RecordingHandler *, Message *msg) {
+        if (msg->what != 1)
+            return;
+        entered.release();
+        QThread::msleep(150);
+        finished.storeRelease(1);
+    });
+    handler->sendEmptyHandlerMessage(1);
+    handler->sendEmptyHandlerMessage(2, 50); // queued behind: must die undelivered
+    QVERIFY(entered.tryAcquire(1, 5000));
+
+    delete handler; // returns only once the message in hand is done with it
+    QCOMPARE(finished.loadAcquire(), 1);
+    QCOMPARE(loop.queuedCount(), 0);
+}
+
+void MessageLoopTest::handlerMayDeleteItselfInside()
+{
+    HandlerThread loop;
+    loop.start();
+    auto *doomed = new RecordingHandler(&loop);
+    std::atomic<bool> sent{false}; // the send call itself still touches the handler
+    doomed->setHook([&sent](RecordingHandler *self, Message *) {
+        while (!sent.load())
+            std::this_thread::yield();
+        delete self;
+    });
+    doomed->sendEmptyHandlerMessage(1);
+    sent.store(true);
+
+    // Had the destructor waited for its own delivery, the loop would be stuck.
+    RecordingHandler witness(&loop);
+    witness.sendEmptyHandlerMessage(2);
+    QTRY_COMPARE(witness.delivered(), QStringList{"2"});
 }
 
 void MessageLoopTest::sharedInstanceIsCreatedOnceAndRuns()
