@@ -13,6 +13,12 @@ PlayMediaHandler::PlayMediaHandler(HandlerThread *loop, QObject *parent) : Handl
     writer.setCancelFlag(&downloadCancel);
 }
 
+PlayMediaHandler::~PlayMediaHandler()
+{
+    downloadCancel.store(true);
+    detachFromLooper();
+}
+
 void PlayMediaHandler::handlerMessage(Message *msg)
 {
     switch (msg->what) {

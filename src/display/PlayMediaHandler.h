@@ -12,6 +12,8 @@ class PlayMediaHandler : public HandlerMessage
     Q_OBJECT
 public:
     explicit PlayMediaHandler(HandlerThread *loop, QObject *parent = nullptr);
+    // Stops a download before its next block and waits for the job in hand.
+    ~PlayMediaHandler() override;
 
     void handlerMessage(Message *msg) override;
 

@@ -148,10 +148,11 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent) : QMainWindow(par
 
 MainWindow::~MainWindow()
 {
-    // Pending ticks and steps name this window's objects: drop them first.
-    for (int what : {int(WhatCode::FrameTick), int(WhatCode::TimeUp), int(WhatCode::TimeDown),
-                     int(WhatCode::LoopUp), int(WhatCode::LoopDown)})
-        playMediaHandler->removeHandlerMessages(what);
+    // Pending ticks and steps name this window's objects. The handler takes
+    // its queued messages with it and waits for the one in hand, so nothing
+    // runs on the looper for a window that is going.
+    delete playMediaHandler;
+    playMediaHandler = nullptr;
     clearLists();
 }
 

@@ -57,6 +57,8 @@ void RowEditor::pressStep(int what)
 {
     heldCode = what;
     firstStepCode = what;
+    if (!handler)
+        return;
     auto *msg = new Message(handler, what);
     msg->obj = this;
     handler->sendHandlerMessage(msg);
@@ -67,7 +69,7 @@ void RowEditor::releaseStep(int what)
     if (heldCode == what)
         heldCode = 0;
     // Before its first step the only pending message is the press itself: let it through.
-    if (firstStepCode != what)
+    if (firstStepCode != what && handler)
         handler->removeHandlerMessages(what);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QModelIndex>
 #include <QMutex>
+#include <QPointer>
 #include <QWidget>
 
 class HandlerMessage;
@@ -33,7 +34,7 @@ protected:
     static void lightText(QWidget *label);
     void paintEvent(QPaintEvent *event) override;
 
-    HandlerMessage *handler;
+    QPointer<HandlerMessage> handler; // may go first when the window closes
 
 private:
     int heldCode = 0;
