@@ -43,7 +43,7 @@ void PlayMediaHandler::echo(const Message *msg)
     auto *reply = new Message(this, msg->what);
     reply->obj = msg->obj;
     reply->text = msg->text;
-    emit handlerMessageReady(reply);
+    report(reply);
 }
 
 // Writes the card file; the reply carries the result, which the window then owns.
@@ -55,5 +55,11 @@ void PlayMediaHandler::download(const Message *msg)
     auto *reply = new Message(this, WhatCode::Download);
     reply->obj = result;
     reply->text = msg->text;
+    report(reply);
+}
+
+void PlayMediaHandler::report(Message *reply)
+{
+    const std::unique_lock<std::mutex> fenced = fence.emitting();
     emit handlerMessageReady(reply);
 }

@@ -2,6 +2,7 @@
 
 #include "card/CardWriter.h"
 #include "messaging/HandlerMessage.h"
+#include "messaging/SignalFence.h"
 
 #include <atomic>
 
@@ -21,6 +22,8 @@ public:
     void setDownloadCancelled(bool cancelled) { downloadCancel.store(cancelled); }
     // The writer used for downloads; tests replace its free-space query.
     CardWriter &cardWriter() { return writer; }
+    // Every report leaves under this fence; the window passes it in event().
+    SignalFence &reportFence() { return fence; }
 
 signals:
     // A new message for the window's handlerMessage slot, which then owns it.
@@ -31,7 +34,9 @@ signals:
 private:
     void echo(const Message *msg);
     void download(const Message *msg);
+    void report(Message *reply);
 
     CardWriter writer;
+    SignalFence fence;
     std::atomic<bool> downloadCancel{false};
 };

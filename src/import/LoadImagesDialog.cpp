@@ -39,6 +39,7 @@ LoadImagesDialog::~LoadImagesDialog()
 {
     qDebug("~LoadImagesDialog()");
     handler->release(this); // no waiting: the worker deletes it if it is still inside
+    handler = nullptr;
 }
 
 void LoadImagesDialog::buildLayout()
@@ -66,6 +67,16 @@ void LoadImagesDialog::buildLayout()
     row->addWidget(previewLabel);
     mainLayout->addLayout(row);
     mainLayout->addWidget(buttonBar);
+}
+
+bool LoadImagesDialog::event(QEvent *e)
+{
+    // Any event may be a report's call about to read the worker's stack. Not
+    // picked out by type: the event itself came from the worker, and reading
+    // it here would be the same unseen hand-over again.
+    if (handler)
+        handler->acquireReport();
+    return QDialog::event(e);
 }
 
 void LoadImagesDialog::reject()

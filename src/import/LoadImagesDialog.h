@@ -30,6 +30,9 @@ public slots:
     void handlerMessage(Message *msg);
     void reject() override;
 
+protected:
+    bool event(QEvent *e) override;
+
 private:
     void buildLayout();
     void showProgress(const LoadObjectItem &item, const QImage &preview);

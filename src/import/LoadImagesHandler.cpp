@@ -18,6 +18,8 @@ LoadImagesHandler::LoadImagesHandler(HandlerThread *loop, const QStringList &fil
     : HandlerMessage(loop), files(files)
 {
     qRegisterMetaType<Message *>("Message*");
+    connect(this, &LoadImagesHandler::handlerMessageReady, this, &LoadImagesHandler::publishReport,
+            Qt::DirectConnection);
 }
 
 LoadImagesHandler::~LoadImagesHandler() = default;
@@ -58,6 +60,16 @@ void LoadImagesHandler::release(QObject *receiver)
 std::unique_lock<std::mutex> LoadImagesHandler::lockReport()
 {
     return std::unique_lock<std::mutex>(reportLock);
+}
+
+void LoadImagesHandler::acquireReport() const
+{
+    publishedReports.load(std::memory_order_acquire);
+}
+
+void LoadImagesHandler::publishReport()
+{
+    publishedReports.fetch_add(1, std::memory_order_release);
 }
 
 void LoadImagesHandler::handlerMessage(Message *msg)

@@ -46,6 +46,11 @@ public:
     // other wrote to the message and its item. The slot takes a picture by
     // clearing the message's image; otherwise the worker deletes it.
     std::unique_lock<std::mutex> lockReport();
+    // GUI thread, from the receiver's event(), before Qt reads a report's
+    // argument off the worker's stack. Qt's own event-queue lock orders that
+    // read, but ThreadSanitizer cannot see it; this pairs with publishReport()
+    // to make the order visible.
+    void acquireReport() const;
 
 signals:
     void handlerMessageReady(Message *msg);
@@ -60,10 +65,13 @@ private:
                        std::unique_lock<std::mutex> &baton);
     std::unique_ptr<ImageObject> convert(const PictureLoader &loader);
     void emitReport(Message &report, std::unique_lock<std::mutex> &baton);
+    // Worker, inside each emission before the report is posted (connected first).
+    void publishReport();
     void leave();
 
     const QStringList files; // message 1 points here, so it needs no caller's list
     std::atomic<bool> running{true};
+    std::atomic<unsigned> publishedReports{0};
     std::mutex reportLock;
     std::mutex stateLock; // guards busy and released
     bool busy = false;     // message 1 sent and its handling not finished

@@ -156,6 +156,15 @@ MainWindow::~MainWindow()
     clearLists();
 }
 
+bool MainWindow::event(QEvent *e)
+{
+    // Any event may be a report from the looper: not picked out by type, as
+    // reading the event is itself the hand-over the fence makes visible.
+    if (playMediaHandler)
+        playMediaHandler->reportFence().received();
+    return QMainWindow::event(e);
+}
+
 void MainWindow::createActions()
 {
     auto make = [this](const char *icon) {

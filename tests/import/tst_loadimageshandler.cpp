@@ -82,6 +82,20 @@ public:
     QList<ImageObject *> pictures;
     std::function<void(const Report &)> onReport;
 
+    // As the dialog's destructor does.
+    void release()
+    {
+        handler->release(this);
+        handler = nullptr;
+    }
+
+    bool event(QEvent *e) override
+    {
+        if (handler)
+            handler->acquireReport();
+        return QObject::event(e);
+    }
+
 public slots:
     void handlerMessage(Message *msg)
     {
@@ -226,7 +240,7 @@ void TestLoadImagesHandler::releaseAtEachStage()
         ReportReceiver receiver(handler);
         bool released = false;
         const auto release = [&] {
-            handler->release(&receiver);
+            receiver.release();
             released = true;
         };
         const auto releaseOnFailure = qScopeGuard([&] {
