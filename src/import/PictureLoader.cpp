@@ -1,19 +1,9 @@
 #include "import/PictureLoader.h"
 
+#include "import/ImageFileCheck.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-
-namespace {
-
-bool tooLarge(const QSize &size)
-{
-    const int limitMiB = QImageReader::allocationLimit(); // 0: no limit
-    const qint64 bytes = qint64(size.width()) * size.height() * 4;
-    return limitMiB > 0 && bytes > qint64(limitMiB) * 1024 * 1024;
-}
-
-} // namespace
 
 PictureLoader::PictureLoader(const QString &path) : file(path)
 {
@@ -22,23 +12,17 @@ PictureLoader::PictureLoader(const QString &path) : file(path)
 
 QString PictureLoader::read()
 {
-    const QFileInfo info(file);
-    if (!info.exists())
-        return tr("the file does not exist.");
-    if (info.isDir())
-        return tr("it is a folder, not a picture file.");
-    if (info.size() == 0)
-        return tr("the file is empty.");
     QFile device(file);
-    if (!device.open(QIODevice::ReadOnly))
-        return tr("the file could not be opened (%1).").arg(device.errorString());
+    const QString unopened = ImageFileCheck::open(device, tr("it is a folder, not a picture file."));
+    if (!unopened.isEmpty())
+        return unopened;
 
     // No file name given to the reader: the content decides, not the suffix.
     QImageReader reader(&device);
     if (!reader.canRead())
         return tr("it is not a picture Rotavue can read.");
     const QSize size = reader.size(); // invalid when the header does not tell
-    if (tooLarge(size))
+    if (ImageFileCheck::tooLarge(size))
         return tr("the picture is too large (%1 x %2 pixels).").arg(size.width()).arg(size.height());
     decoded = reader.read();
     if (decoded.isNull())
