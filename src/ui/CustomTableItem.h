@@ -2,6 +2,7 @@
 
 #include <QMetaType>
 
+class QModelIndex;
 class QObject;
 
 // The value of one playlist row: a pointer to its ImageObject or MediaObject.
@@ -14,6 +15,8 @@ public:
 
     // Registers the meta-type once; later calls return the cached id.
     static int typeId();
+    // The object of the row at index; null when the row holds no item.
+    static QObject *objectAt(const QModelIndex &index);
 
     QObject *object = nullptr;
 };

@@ -9,16 +9,6 @@
 
 #include <QPainter>
 
-namespace {
-ImageObject *imageAt(const QModelIndex &index)
-{
-    const QVariant value = index.data(Qt::DisplayRole);
-    if (!value.canConvert<CustomTableItem>())
-        return nullptr;
-    return qobject_cast<ImageObject *>(value.value<CustomTableItem>().object);
-}
-}
-
 ListImageItemDelegate::ListImageItemDelegate(HandlerMessage *handler, MainWindow *mainWindow)
     : QItemDelegate(mainWindow), handler(handler), mainWindow(mainWindow)
 {
@@ -29,7 +19,7 @@ void ListImageItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
 {
     painter->save();
     RowPainter::selectionBackground(painter, option);
-    ImageObject *image = imageAt(index);
+    auto *image = qobject_cast<ImageObject *>(CustomTableItem::objectAt(index));
     if (image && index.column() == 0) {
         const QImage thumb = image->thumbnail();
         if (!thumb.isNull())
@@ -58,7 +48,7 @@ QWidget *ListImageItemDelegate::createEditor(QWidget *parent, const QStyleOption
         return QItemDelegate::createEditor(parent, option, index);
     if (index.column() != 0)
         return nullptr;
-    ImageObject *image = imageAt(index);
+    auto *image = qobject_cast<ImageObject *>(CustomTableItem::objectAt(index));
     if (!image)
         return nullptr;
     auto *editor = new ImageObjectWidget(handler, image, index, parent);

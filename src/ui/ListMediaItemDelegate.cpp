@@ -10,16 +10,6 @@
 
 #include <QPainter>
 
-namespace {
-MediaObject *mediaAt(const QModelIndex &index)
-{
-    const QVariant value = index.data(Qt::DisplayRole);
-    if (!value.canConvert<CustomTableItem>())
-        return nullptr;
-    return qobject_cast<MediaObject *>(value.value<CustomTableItem>().object);
-}
-}
-
 ListMediaItemDelegate::ListMediaItemDelegate(HandlerMessage *handler, MainWindow *mainWindow)
     : QItemDelegate(mainWindow), handler(handler), mainWindow(mainWindow)
 {
@@ -30,7 +20,7 @@ void ListMediaItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
 {
     painter->save();
     RowPainter::selectionBackground(painter, option);
-    MediaObject *media = mediaAt(index);
+    auto *media = qobject_cast<MediaObject *>(CustomTableItem::objectAt(index));
     if (media && index.column() == 0) {
         const QPoint origin = option.rect.topLeft();
         if (ImageObject *first = media->frame(0)) {
@@ -56,7 +46,7 @@ QWidget *ListMediaItemDelegate::createEditor(QWidget *parent, const QStyleOption
         return QItemDelegate::createEditor(parent, option, index);
     if (index.column() != 0)
         return nullptr;
-    MediaObject *media = mediaAt(index);
+    auto *media = qobject_cast<MediaObject *>(CustomTableItem::objectAt(index));
     if (!media)
         return nullptr;
     auto *editor = new MediaObjectWidget(handler, media, index, parent);
