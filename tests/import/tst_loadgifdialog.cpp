@@ -8,6 +8,7 @@
 
 #include "GifWriter.h"
 #include "LogCapture.h"
+#include "ScratchFiles.h"
 #include "TestWorkDir.h"
 
 #include <QApplication>
@@ -35,16 +36,6 @@ QByteArray gifBytes(int frames, const QSize &size = QSize(100, 80))
     for (int i = 0; i < frames; ++i)
         writer.addFrame(GifWriter::solidFrame(size, frameColour(i)));
     return writer.toByteArray();
-}
-
-// Cut a few bytes into the given frame: the reader counts it but cannot decode it.
-QByteArray truncatedInFrame(const QByteArray &gif, int frame)
-{
-    const QByteArray control("\x21\xF9\x04", 3);
-    qsizetype at = -1;
-    for (int i = 0; i <= frame; ++i)
-        at = gif.indexOf(control, at + 1);
-    return gif.left(at + 20);
 }
 
 QString writeFile(const TestWorkDir &work, const QString &name, const QByteArray &bytes)
@@ -111,16 +102,6 @@ void dragCircle(GetImgeLocationDialog &crop, const QPoint &delta)
     QTest::mouseRelease(area, Qt::LeftButton, {}, from + delta);
 }
 
-bool scratchFilesGone(int id)
-{
-    const QString temp = WorkDirectory::tempDir();
-    for (const QString &pattern : {QStringLiteral("%1.buf"), QStringLiteral("%1_1.png"), QStringLiteral("%1_2.png")}) {
-        if (QFile::exists(temp + pattern.arg(id)))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 class TestLoadGifDialog : public QObject
@@ -151,7 +132,7 @@ void TestLoadGifDialog::importsEveryFrameOnce_data()
     // Ticks fall due while the crop dialog is held open: none may start a second one.
     QTest::newRow("ten frames") << gifBytes(10) << 10 << 10 << 1000;
     QTest::newRow("one frame") << gifBytes(1) << 1 << 1 << 0;
-    QTest::newRow("last frame cut off") << truncatedInFrame(gifBytes(3), 2) << 2 << 3 << 0;
+    QTest::newRow("last frame cut off") << GifWriter::truncatedInFrame(gifBytes(3), 2) << 2 << 3 << 0;
 }
 
 void TestLoadGifDialog::importsEveryFrameOnce()
@@ -311,7 +292,7 @@ void TestLoadGifDialog::cancelDeletesEveryFrame()
     QVERIFY(dialog.takeFrames().isEmpty());
     QCOMPARE(log.count(QStringLiteral("#ImageObject# delete.")), convertedAtCancel);
     for (int i = 0; i < convertedAtCancel; ++i) {
-        QVERIFY(scratchFilesGone(firstId + i));
+        QVERIFY(!hasScratchFiles(firstId + i));
         QVERIFY(QFile::exists(frameFile(firstNumber + i))); // frame pictures wait for the start-up clean-up
     }
     QCOMPARE(LoadGifDialog::nextFileNumber(), firstNumber + convertedAtCancel);

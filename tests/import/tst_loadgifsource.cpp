@@ -16,17 +16,6 @@ QByteArray threeFrames()
     return writer.toByteArray();
 }
 
-// Cut off a few bytes into the given frame (counted from 0): its header is
-// there, its pixels are not.
-QByteArray truncatedInFrame(const QByteArray &gif, int frame)
-{
-    const QByteArray control("\x21\xF9\x04", 3);
-    qsizetype at = -1;
-    for (int i = 0; i <= frame; ++i)
-        at = gif.indexOf(control, at + 1);
-    return gif.left(at + 20);
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -95,7 +84,7 @@ void TestLoadGifSource::checkFileNamesFileAndReason_data()
     QTest::newRow("header only") << "header.gif" << threeFrames().left(30) << "the file is damaged or incomplete.";
     QTest::newRow("garbage after header") << "garbage.gif" << QByteArray("GIF89a\x10\x00\x10\x00garbagegarbage", 25)
                                           << "the file is damaged or incomplete.";
-    QTest::newRow("cut inside the first frame") << "cut.gif" << truncatedInFrame(threeFrames(), 0)
+    QTest::newRow("cut inside the first frame") << "cut.gif" << GifWriter::truncatedInFrame(threeFrames(), 0)
                                                 << "the file is damaged or incomplete.";
     QTest::newRow("too large") << "huge.gif" << hugeGif() << "its pictures are too large (30000 x 30000 pixels).";
 }
@@ -136,8 +125,8 @@ void TestLoadGifSource::stepsThroughEveryFrameOnce_data()
     QTest::newRow("three frames") << threeFrames() << 3;
     QTest::newRow("one frame") << one.toByteArray() << 1;
     // The reader counts frames whose pixels are missing; they must not make the sequence loop.
-    QTest::newRow("third frame cut off") << truncatedInFrame(threeFrames(), 2) << 2;
-    QTest::newRow("second frame cut off") << truncatedInFrame(threeFrames(), 1) << 1;
+    QTest::newRow("third frame cut off") << GifWriter::truncatedInFrame(threeFrames(), 2) << 2;
+    QTest::newRow("second frame cut off") << GifWriter::truncatedInFrame(threeFrames(), 1) << 1;
 }
 
 void TestLoadGifSource::stepsThroughEveryFrameOnce()

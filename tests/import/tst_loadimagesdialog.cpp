@@ -11,6 +11,7 @@
 #include "messaging/HandlerThread.h"
 
 #include "LogCapture.h"
+#include "ScratchFiles.h"
 #include "TestWorkDir.h"
 
 #include <QApplication>
@@ -129,16 +130,6 @@ QPushButton *roleButton(const QDialog &dialog, QDialogButtonBox::ButtonRole role
             return qobject_cast<QPushButton *>(button);
     }
     return nullptr;
-}
-
-bool hasScratchFiles(int id)
-{
-    const QString temp = WorkDirectory::tempDir();
-    for (const QString &pattern : {QStringLiteral("%1.buf"), QStringLiteral("%1_1.png"), QStringLiteral("%1_2.png")}) {
-        if (QFile::exists(temp + pattern.arg(id)))
-            return true;
-    }
-    return false;
 }
 
 // Every record made since firstId keeps its scratch files exactly when the sink holds it.

@@ -11,6 +11,7 @@
 #include "messaging/WhatCodes.h"
 
 #include "LogCapture.h"
+#include "ScratchFiles.h"
 #include "TestWorkDir.h"
 
 #include <QFile>
@@ -160,16 +161,6 @@ QList<Report> everyReport()
             all.append({what, index});
     }
     return all;
-}
-
-bool hasScratchFiles(int id)
-{
-    const QString temp = WorkDirectory::tempDir();
-    for (const QString &pattern : {QStringLiteral("%1.buf"), QStringLiteral("%1_1.png"), QStringLiteral("%1_2.png")}) {
-        if (QFile::exists(temp + pattern.arg(id)))
-            return true;
-    }
-    return false;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // inside a handler. Each test has its own looper so no test sees another's queue.
 #include "LogCapture.h"
 #include "RecordingHandler.h"
+#include "TestMessages.h"
 
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
@@ -13,22 +14,6 @@
 
 #include <atomic>
 #include <thread>
-
-namespace {
-
-Message *labelled(HandlerMessage *target, int what, const QString &text)
-{
-    auto *msg = new Message(target, what);
-    msg->text = text;
-    return msg;
-}
-
-void countDeletion(Message *msg, QAtomicInt *deletions)
-{
-    QObject::connect(msg, &QObject::destroyed, [deletions] { deletions->ref(); });
-}
-
-} // namespace
 
 class MessageLoopTest : public QObject
 {

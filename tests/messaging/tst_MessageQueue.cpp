@@ -2,6 +2,7 @@
 // started, so every step is driven from the test and nothing depends on timing.
 #include "LogCapture.h"
 #include "RecordingHandler.h"
+#include "TestMessages.h"
 
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
@@ -12,18 +13,6 @@
 #include <memory>
 
 namespace {
-
-Message *labelled(HandlerMessage *target, int what, const QString &text)
-{
-    auto *msg = new Message(target, what);
-    msg->text = text;
-    return msg;
-}
-
-void countDeletion(Message *msg, QAtomicInt *deletions)
-{
-    QObject::connect(msg, &QObject::destroyed, [deletions] { deletions->ref(); });
-}
 
 // Takes every due message off the queue, in queue order.
 QStringList drain(HandlerThread &loop)

@@ -161,3 +161,12 @@ bool GifWriter::save(const QString &path) const
     file.write(bytes);
     return file.commit();
 }
+
+QByteArray GifWriter::truncatedInFrame(const QByteArray &gif, int frame)
+{
+    const QByteArray control("\x21\xF9\x04", 3); // graphic control extension, one per frame
+    qsizetype at = -1;
+    for (int i = 0; i <= frame; ++i)
+        at = gif.indexOf(control, at + 1);
+    return gif.left(at + 20);
+}

@@ -22,6 +22,9 @@ public:
 
     // A frame of one colour, handy for sequences whose frames must be told apart.
     static QImage solidFrame(const QSize &size, QRgb colour);
+    // gif cut a few bytes into the given frame (counted from 0): its header is
+    // there, its pixels are not, so a reader counts it but cannot decode it.
+    static QByteArray truncatedInFrame(const QByteArray &gif, int frame);
 
 private:
     struct Frame {
