@@ -199,9 +199,10 @@ void stopButton(QPainter &p)
     p.fillPath(roundedRect(QRectF(21, 21, 22, 22), smallRadius), white);
 }
 
-void editPicture(QPainter &p)
+// A card with a pencil across its top right corner, cut free of the card.
+void editCard(QPainter &p, void (*drawCard)(QPainter &, const QRectF &))
 {
-    drawPictureCard(p, QRectF(4, 12, 44, 40));
+    drawCard(p, QRectF(4, 12, 44, 40));
     QPainterPath gap;
     gap.moveTo(26, 38);
     gap.lineTo(62, 2);
@@ -212,17 +213,14 @@ void editPicture(QPainter &p)
     pencil(p, QPointF(26, 40), -45, 40, 13);
 }
 
+void editPicture(QPainter &p)
+{
+    editCard(p, drawPictureCard);
+}
+
 void editVideo(QPainter &p)
 {
-    drawFilmCard(p, QRectF(4, 12, 44, 40));
-    QPainterPath gap;
-    gap.moveTo(26, 38);
-    gap.lineTo(62, 2);
-    QPainterPathStroker wide;
-    wide.setWidth(24);
-    wide.setCapStyle(Qt::RoundCap);
-    clearArea(p, wide.createStroke(gap));
-    pencil(p, QPointF(26, 40), -45, 40, 13);
+    editCard(p, drawFilmCard);
 }
 
 void deleteItem(QPainter &p)

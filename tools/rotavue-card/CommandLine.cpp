@@ -40,6 +40,18 @@ bool CommandLine::readNumber(const QStringList &args, int &i, const QString &opt
     return true;
 }
 
+bool CommandLine::readWholeNumber(const QStringList &args, int &i, const QString &option, int low, int high,
+                                  int &value)
+{
+    double number = 0;
+    if (!readNumber(args, i, option, low, high, number))
+        return false;
+    value = int(number);
+    if (value != number)
+        return fail(QStringLiteral("%1 needs a whole number").arg(option));
+    return true;
+}
+
 bool CommandLine::parse(const QStringList &arguments)
 {
     const QStringList args = arguments.mid(1);
@@ -69,42 +81,33 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
         return fail(QStringLiteral("unknown command '%1'").arg(command));
 
     double seconds = 5;
-    double loops = 1;
+    int loops = 1;
     QStringList positional;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        double number = 0;
         if (arg == QLatin1String("-o")) {
             if (i + 1 >= args.size())
                 return fail(QStringLiteral("-o needs a file name"));
             output = args.at(++i);
         } else if (arg == QLatin1String("--leds")) {
-            if (!readNumber(args, i, arg, 1, 500, number))
+            if (!readWholeNumber(args, i, arg, 1, 500, leds))
                 return false;
-            leds = int(number);
-            if (leds != number)
-                return fail(QStringLiteral("--leds needs a whole number"));
         } else if (arg == QLatin1String("--lines")) {
-            if (!readNumber(args, i, arg, 1, 600, number))
+            if (!readWholeNumber(args, i, arg, 1, 600, lines))
                 return false;
-            lines = int(number);
-            if (lines != number)
-                return fail(QStringLiteral("--lines needs a whole number"));
         } else if (arg == QLatin1String("-t") && action == Action::Build) {
             if (!readNumber(args, i, arg, 0, 100, seconds))
                 return false;
         } else if (arg == QLatin1String("-r") && action == Action::Build) {
-            if (!readNumber(args, i, arg, 1, 255, loops))
+            if (!readWholeNumber(args, i, arg, 1, 255, loops))
                 return false;
-            if (int(loops) != loops)
-                return fail(QStringLiteral("-r needs a whole number"));
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return fail(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (action == Action::Build) {
             Item item;
             item.path = arg;
             item.seconds = seconds;
-            item.loops = int(loops);
+            item.loops = loops;
             items.append(item);
         } else {
             positional.append(arg);

@@ -34,6 +34,7 @@ public:
 private:
     bool fail(const QString &why);
     bool readNumber(const QStringList &args, int &i, const QString &option, double low, double high, double &value);
+    bool readWholeNumber(const QStringList &args, int &i, const QString &option, int low, int high, int &value);
     bool parseCommand(const QString &command, const QStringList &args);
 
     QString problem;
