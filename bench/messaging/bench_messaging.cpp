@@ -30,7 +30,7 @@ void BM_ImmediateDelivery(benchmark::State &state)
     for (auto _ : state) {
         handler.expect(batch);
         for (int i = 0; i < batch; ++i)
-            handler.sendHandlerMessage(new Message(&handler, 1));
+            handler.sendHandlerMessage(handler.obtainMessage(1));
         handler.waitForBatch();
     }
     state.SetItemsProcessed(state.iterations() * batch);
@@ -51,8 +51,7 @@ std::vector<double> queueDelayedBatch(TimingHandler &handler, int count, int max
     handler.expect(count);
     for (auto &stamp : stamps) {
         const int delay = delayOf(rng);
-        auto *msg = new Message(&handler, 1);
-        msg->obj = &stamp;
+        Message *msg = handler.obtainMessage(1, &stamp);
         stamp.due = Clock::now() + std::chrono::milliseconds(delay);
         handler.sendHandlerMessageDelayed(msg, delay);
     }

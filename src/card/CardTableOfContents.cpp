@@ -2,8 +2,8 @@
 
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
+#include "card/CardLog.h"
 
-#include <QDebug>
 
 #include <cmath>
 
@@ -59,7 +59,7 @@ QByteArray CardTableOfContents::build(const QList<ImageObject *> &pictures, cons
             break;
         const quint8 time = timeByte(picture->displayTime());
         appendEntry(table, block, block, time, 1);
-        qDebug() << "#MainWindow# downToUsb2 time = " << int(time);
+        qCDebug(lcCard) << "#MainWindow# downToUsb2 time = " << int(time);
         ++entries;
         ++block;
     }

@@ -5,8 +5,8 @@
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
 #include "display/PolarSampling.h"
+#include "card/CardLog.h"
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
@@ -125,7 +125,7 @@ bool CardWriter::writeBlock(QSaveFile &file, const Block &block, int number, Car
         result.problemBlocks.append(number);
     }
     const bool written = writeAll(file, data);
-    qDebug() << "#MainWindow# downToUsb2 image bytes length = " << block.record->memoryLedDataLength();
+    qCDebug(lcCard) << "#MainWindow# downToUsb2 image bytes length = " << block.record->memoryLedDataLength();
     return written;
 }
 
@@ -151,7 +151,7 @@ QString CardWriter::problemSummary(const CardWriteResult &result)
 QString CardWriter::streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
                                   CardWriteResult &result) const
 {
-    qDebug() << "#MainWindow# downToUsb2 bytes length = " << table.size();
+    qCDebug(lcCard) << "#MainWindow# downToUsb2 bytes length = " << table.size();
     bool written = writeAll(file, table);
     for (int i = 0; written && i < blocks.size() && !cancelled(); ++i)
         written = writeBlock(file, blocks[i], i + 1, result);

@@ -3,8 +3,8 @@
 #include "card/CardFileName.h"
 
 #include "ui_GetSaveFileDialog.h"
+#include "card/CardLog.h"
 
-#include <QDebug>
 #include <QMessageBox>
 
 GetSaveFileDialog::GetSaveFileDialog(QWidget *parent) : QDialog(parent), ui(new Ui::GetSaveFileDialog)
@@ -24,7 +24,7 @@ QString GetSaveFileDialog::fileName() const
 void GetSaveFileDialog::onBtnOkClick()
 {
     const QString name = ui->txtFileName->text();
-    qDebug() << "#GetSaveFileDialog# onBtnOkClick" << name << ", len =" << name.toUtf8().size();
+    qCDebug(lcCard) << "#GetSaveFileDialog# onBtnOkClick" << name << ", len =" << name.toUtf8().size();
     const QString problem = CardFileName::problem(name);
     if (problem.isEmpty()) {
         accept();

@@ -1,8 +1,8 @@
 #include "card/SelectUsbPathDialog.h"
 
 #include "ui_SelectUsbPathDialog.h"
+#include "card/CardLog.h"
 
-#include <QDebug>
 #include <QMessageBox>
 
 SelectUsbPathDialog::SelectUsbPathDialog(const UsbDiskList &disks, QWidget *parent)
@@ -21,13 +21,13 @@ SelectUsbPathDialog::~SelectUsbPathDialog() = default; // the form's type is com
 
 void SelectUsbPathDialog::currentSelectUsbChanged(const QString &text)
 {
-    qDebug() << "#SelectUsbPathDialog# currentSelectUsbChanged" << text;
+    qCDebug(lcCard) << "#SelectUsbPathDialog# currentSelectUsbChanged" << text;
     selected = text;
 }
 
 void SelectUsbPathDialog::usbMountEvent(const QString &path)
 {
-    qDebug() << "#SelectUsbPathDialog# usbMountEvent" << path;
+    qCDebug(lcCard) << "#SelectUsbPathDialog# usbMountEvent" << path;
     const bool wasEmpty = ui->listWidget->count() == 0;
     ui->listWidget->addItem(path);
     if (wasEmpty)
@@ -36,7 +36,7 @@ void SelectUsbPathDialog::usbMountEvent(const QString &path)
 
 void SelectUsbPathDialog::usbUMountEvent(const QString &path)
 {
-    qDebug() << "#SelectUsbPathDialog# usbUMountEvent" << path;
+    qCDebug(lcCard) << "#SelectUsbPathDialog# usbUMountEvent" << path;
     for (int row = ui->listWidget->count() - 1; row >= 0; --row) {
         QListWidgetItem *item = ui->listWidget->item(row);
         if (item->text() != path)
@@ -48,7 +48,7 @@ void SelectUsbPathDialog::usbUMountEvent(const QString &path)
 
 void SelectUsbPathDialog::onBtnOkClick()
 {
-    qDebug() << "#SelectUsbPathDialog# onBtnOkClick " << selected;
+    qCDebug(lcCard) << "#SelectUsbPathDialog# onBtnOkClick " << selected;
     if (!selected.isEmpty()) {
         accept();
         return;

@@ -2,8 +2,8 @@
 
 #include "card/MountTable.h"
 #include "card/SysfsBlockDevice.h"
+#include "card/CardLog.h"
 
-#include <QDebug>
 #include <QStorageInfo>
 
 VolumeSource::VolumeSource(QObject *parent)
@@ -61,7 +61,7 @@ bool VolumeSource::readVolumes(QList<Volume> &found) const
 {
     QFile file(mountInfoPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "#VolumeSource# cannot read" << mountInfoPath << file.errorString();
+        qCDebug(lcCard) << "#VolumeSource# cannot read" << mountInfoPath << file.errorString();
         return false;
     }
     found.clear();
@@ -98,7 +98,7 @@ bool VolumeSource::queryDiskSpace(UsbDiskInfo &disk)
     const QStorageInfo storage(disk.path);
     // The folder of a stick just pulled may still exist, on another file system.
     if (!storage.isValid() || !storage.isReady() || storage.rootPath() != disk.path) {
-        qDebug("ERROR: Call to GetDiskFreeSpaceEx() failed.");
+        qCDebug(lcCard, "ERROR: Call to GetDiskFreeSpaceEx() failed.");
         return false;
     }
     constexpr float perUnit = 1.0f / 1024;

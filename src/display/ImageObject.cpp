@@ -2,8 +2,8 @@
 
 #include "app/WorkDirectory.h"
 #include "display/PolarSampling.h"
+#include "display/DisplayLog.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QMutexLocker>
 #include <QTemporaryFile>
@@ -51,7 +51,7 @@ ImageObject::ImageObject(int index, const QString &sourcePath, double displayTim
 
 ImageObject::~ImageObject()
 {
-    qDebug("#ImageObject# delete.");
+    qCDebug(lcDisplay, "#ImageObject# delete.");
     removeTempFiles();
     QMutexLocker locker(&fileLock);
     led.clear();

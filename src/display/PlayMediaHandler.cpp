@@ -1,22 +1,21 @@
 #include "display/PlayMediaHandler.h"
 
-#include "card/CardWriteResult.h"
 #include "card/DownloadJob.h"
 #include "messaging/Message.h"
+#include "messaging/WhatCodes.h"
 
 #include <memory>
-#include "messaging/WhatCodes.h"
 
 PlayMediaHandler::PlayMediaHandler(HandlerThread *loop, QObject *parent) : HandlerMessage(loop, parent)
 {
-    qRegisterMetaType<Message *>("Message*");
     writer.setCancelFlag(&downloadCancel);
+    connect(&replies, &ReplyChannel::received, this, &PlayMediaHandler::handlerMessageReady);
 }
 
 PlayMediaHandler::~PlayMediaHandler()
 {
     downloadCancel.store(true);
-    detachFromLooper();
+    detachFromLooper(); // no reply can be posted after this
 }
 
 void PlayMediaHandler::handlerMessage(Message *msg)
@@ -40,26 +39,17 @@ void PlayMediaHandler::handlerMessage(Message *msg)
 // The looper deletes the message it handed us, so the window gets a copy.
 void PlayMediaHandler::echo(const Message *msg)
 {
-    auto *reply = new Message(this, msg->what);
-    reply->obj = msg->obj;
-    reply->text = msg->text;
-    report(reply);
+    replies.post(obtainMessage(msg->what, msg->obj, msg->text));
 }
 
-// Writes the card file; the reply carries the result, which the window then owns.
-void PlayMediaHandler::download(const Message *msg)
+// Writes the card file; the reply carries the job with its result, and the
+// window then owns both.
+void PlayMediaHandler::download(Message *msg)
 {
-    std::unique_ptr<DownloadJob> job(static_cast<DownloadJob *>(msg->obj));
-    auto *result = new CardWriteResult;
-    *result = job ? writer.write(job->pictures, job->sequences, msg->text) : CardWriteResult();
-    auto *reply = new Message(this, WhatCode::Download);
-    reply->obj = result;
-    reply->text = msg->text;
-    report(reply);
-}
-
-void PlayMediaHandler::report(Message *reply)
-{
-    const std::unique_lock<std::mutex> fenced = fence.emitting();
-    emit handlerMessageReady(reply);
+    std::unique_ptr<DownloadJob> job = msg->takePayload<WhatCode::Download>();
+    if (!job)
+        job = std::make_unique<DownloadJob>();
+    else
+        job->result = writer.write(job->pictures, job->sequences, msg->text);
+    replies.post(obtainMessage(WhatCode::Download, std::move(job), msg->text));
 }

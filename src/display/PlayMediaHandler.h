@@ -2,7 +2,7 @@
 
 #include "card/CardWriter.h"
 #include "messaging/HandlerMessage.h"
-#include "messaging/SignalFence.h"
+#include "messaging/ReplyChannel.h"
 
 #include <atomic>
 
@@ -12,31 +12,33 @@ class PlayMediaHandler : public HandlerMessage
 {
     Q_OBJECT
 public:
+    // UI thread.
     explicit PlayMediaHandler(HandlerThread *loop, QObject *parent = nullptr);
-    // Stops a download before its next block and waits for the job in hand.
+    // UI thread. Stops a download before its next block, waits for the job in
+    // hand and frees the replies the window has not received yet.
     ~PlayMediaHandler() override;
 
+    // Looper thread.
     void handlerMessage(Message *msg) override;
 
     // UI thread: clear before sending a download, set to stop it before its next block.
     void setDownloadCancelled(bool cancelled) { downloadCancel.store(cancelled); }
     // The writer used for downloads; tests replace its free-space query.
     CardWriter &cardWriter() { return writer; }
-    // Every report leaves under this fence; the window passes it in event().
-    SignalFence &reportFence() { return fence; }
+    // Any thread: replies on their way to the window.
+    int pendingReplies() const { return replies.pendingCount(); }
 
 signals:
-    // A new message for the window's handlerMessage slot, which then owns it.
+    // UI thread. A new message for the window's handlerMessage slot, which then owns it.
     void handlerMessageReady(Message *msg);
     void previewUsbOver();
     void restoreFactoryOver();
 
 private:
     void echo(const Message *msg);
-    void download(const Message *msg);
-    void report(Message *reply);
+    void download(Message *msg);
 
     CardWriter writer;
-    SignalFence fence;
+    ReplyChannel replies;
     std::atomic<bool> downloadCancel{false};
 };

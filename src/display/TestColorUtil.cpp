@@ -1,9 +1,9 @@
 #include "display/TestColorUtil.h"
 
 #include "display/TestValue.h"
+#include "display/DisplayLog.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QMutex>
 
 #include <atomic>
@@ -71,7 +71,7 @@ int TestColorUtil::getTestRValue(int level) const
     const int key = keyOf(level);
     if (const TestValue *v = values.value(key))
         return v->red();
-    qDebug().noquote().nospace() << "##### getTestRValue() not find TestValue obj d = " << key;
+    qCDebug(lcDisplay).noquote().nospace() << "##### getTestRValue() not find TestValue obj d = " << key;
     return 0;
 }
 
@@ -80,7 +80,7 @@ int TestColorUtil::getTestGValue(int level) const
     const int key = keyOf(level);
     if (const TestValue *v = values.value(key))
         return v->green();
-    qDebug().noquote().nospace() << "##### getTestGValue() not find TestValue obj d = " << key;
+    qCDebug(lcDisplay).noquote().nospace() << "##### getTestGValue() not find TestValue obj d = " << key;
     return 0;
 }
 
@@ -89,7 +89,7 @@ int TestColorUtil::getTestBValue(int level) const
     const int key = keyOf(level);
     if (const TestValue *v = values.value(key))
         return v->blue();
-    qDebug().noquote().nospace() << "##### getTestBValue() not find TestValue obj d = " << key;
+    qCDebug(lcDisplay).noquote().nospace() << "##### getTestBValue() not find TestValue obj d = " << key;
     return 0;
 }
 

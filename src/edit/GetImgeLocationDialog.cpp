@@ -5,8 +5,8 @@
 #include "edit/RoundAreaWidget.h"
 #include "edit/ZoomRule.h"
 #include "ui_GetImgeLocationDialog.h"
+#include "edit/EditLog.h"
 
-#include <QDebug>
 
 GetImgeLocationDialog::GetImgeLocationDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::GetImgeLocationDialog)
@@ -29,7 +29,7 @@ void GetImgeLocationDialog::setImage(const QImage &picture)
     sourceImage = picture;
     scaledImage = picture;
     const QPoint offset = placeImage();
-    qDebug().noquote() << QStringLiteral("%1, %2 %3, %4 %5  %6")
+    qCDebug(lcEdit).noquote() << QStringLiteral("%1, %2 %3, %4 %5  %6")
                               .arg(width())
                               .arg(height())
                               .arg(ui->scrollArea->width())
@@ -75,7 +75,7 @@ void GetImgeLocationDialog::zoomStep(int delta, const char *name)
 {
     const QString prefix = QStringLiteral("#GetImgeLocationDialog# ") + QLatin1String(name) + QLatin1Char(' ');
     const int newLevel = level + delta;
-    qDebug().noquote() << prefix + QStringLiteral("%1, %2, %3").arg(newLevel).arg(sourceImage.width()).arg(sourceImage.height());
+    qCDebug(lcEdit).noquote() << prefix + QStringLiteral("%1, %2, %3").arg(newLevel).arg(sourceImage.width()).arg(sourceImage.height());
     if (!ZoomRule::stepAllowed(sourceImage.size(), level, newLevel))
         return; // refused steps leave everything as it was
 
@@ -85,10 +85,10 @@ void GetImgeLocationDialog::zoomStep(int delta, const char *name)
     scaledImage = (sourceImage.isNull() || target.isEmpty())
                       ? QImage()
                       : sourceImage.scaled(target, Qt::KeepAspectRatioByExpanding, Qt::FastTransformation);
-    qDebug().noquote() << prefix + QStringLiteral("%1, %2, %3").arg(level).arg(scaledImage.width()).arg(scaledImage.height());
+    qCDebug(lcEdit).noquote() << prefix + QStringLiteral("%1, %2, %3").arg(level).arg(scaledImage.width()).arg(scaledImage.height());
 
     const QPoint offset = placeImage();
-    qDebug().noquote() << QStringLiteral("%1  %2").arg(offset.x()).arg(offset.y());
+    qCDebug(lcEdit).noquote() << QStringLiteral("%1  %2").arg(offset.x()).arg(offset.y());
     centreRoundArea(); // a zoom step discards the user's placement
 }
 

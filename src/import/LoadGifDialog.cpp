@@ -4,8 +4,8 @@
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
 #include "edit/GetImgeLocationDialog.h"
+#include "import/ImportLog.h"
 
-#include <QDebug>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
@@ -122,14 +122,14 @@ void LoadGifDialog::getGifImage()
     }
     frameLabel->setPixmap(
         QPixmap::fromImage(canvas.scaled(frameLabel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-    qDebug().nospace() << "getGifImage() index = " << number << ", count = " << movie.frameCount();
+    qCDebug(lcImport).nospace() << "getGifImage() index = " << number << ", count = " << movie.frameCount();
     if (!convertFrame(canvas, number))
         return;
 
     if (movie.isLastFrame()) {
         finish();
     } else if (!movie.jumpToNextFrame()) {
-        qDebug().nospace() << "#LoadGifDialog# no frame after index " << number << ", count = " << movie.frameCount();
+        qCDebug(lcImport).nospace() << "#LoadGifDialog# no frame after index " << number << ", count = " << movie.frameCount();
         finish();
     }
 }
@@ -150,10 +150,10 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
     if (cancelled)
         return false;
 
-    qDebug().nospace() << "#LoadGifDialog# getGifImage() " << selection << ", " << imageSize << ", " << selection;
+    qCDebug(lcImport).nospace() << "#LoadGifDialog# getGifImage() " << selection << ", " << imageSize << ", " << selection;
     cutter = GifFrameCutter(selection, imageSize);
     const QRect crop = cutter.cropRect();
-    qDebug().nospace() << "x = " << crop.x() << ", y = " << crop.y() << ", w = " << crop.width()
+    qCDebug(lcImport).nospace() << "x = " << crop.x() << ", y = " << crop.y() << ", w = " << crop.width()
                        << ", h = " << crop.height() << ", " << imageSize;
     frameTimer->start(frameIntervalMs);
     return true;

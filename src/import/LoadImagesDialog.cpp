@@ -7,8 +7,8 @@
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
+#include "import/ImportLog.h"
 
-#include <QDebug>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -37,7 +37,7 @@ LoadImagesDialog::LoadImagesDialog(const QStringList &files, PictureSink *sink, 
 
 LoadImagesDialog::~LoadImagesDialog()
 {
-    qDebug("~LoadImagesDialog()");
+    qCDebug(lcImport, "~LoadImagesDialog()");
     handler->release(this); // no waiting: the worker deletes it if it is still inside
     handler = nullptr;
 }
@@ -91,17 +91,20 @@ void LoadImagesDialog::handlerMessage(Message *msg)
     std::unique_lock<std::mutex> report = handler->lockReport();
     if (msg->target != handler || !handler->isRunning())
         return; // cancelled: the worker deletes what the message still holds
-    const auto *item = static_cast<const LoadObjectItem *>(msg->obj);
     switch (msg->what) {
     case WhatCode::ImageLoaded:
-        showProgress(*item, item->preview());
+        if (const LoadObjectItem *item = msg->payload<WhatCode::ImageLoaded>())
+            showProgress(*item, item->preview());
         break;
     case WhatCode::ImageConverted:
-        qDebug() << "msg what = " << msg->what << ", targetImg = " << (item->targetImg().isNull() ? "true" : "false");
+        if (const LoadObjectItem *item = msg->payload<WhatCode::ImageConverted>())
+            qCDebug(lcImport) << "msg what = " << msg->what << ", targetImg = "
+                              << (item->targetImg().isNull() ? "true" : "false");
         break;
     case WhatCode::ImageReady:
-        qDebug() << "msg what = " << msg->what;
-        handOver(msg, *item);
+        qCDebug(lcImport) << "msg what = " << msg->what;
+        if (const LoadObjectItem *item = msg->payload<WhatCode::ImageReady>())
+            handOver(msg, *item);
         break;
     default:
         break;

@@ -6,9 +6,9 @@
 #include "import/PictureLoader.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
+#include "import/ImportLog.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 namespace {
 constexpr double pictureDisplayTime = 5;
@@ -30,9 +30,7 @@ void LoadImagesHandler::start()
         std::lock_guard<std::mutex> lock(stateLock);
         busy = true;
     }
-    auto *msg = new Message(this, WhatCode::LoadImages);
-    msg->obj = const_cast<QStringList *>(&files);
-    sendHandlerMessage(msg);
+    sendHandlerMessage(obtainMessage(WhatCode::LoadImages, const_cast<QStringList *>(&files)));
 }
 
 void LoadImagesHandler::stop()
@@ -74,10 +72,11 @@ void LoadImagesHandler::publishReport()
 
 void LoadImagesHandler::handlerMessage(Message *msg)
 {
-    if (msg->what != WhatCode::LoadImages)
+    const QStringList *paths = msg->payload<WhatCode::LoadImages>();
+    if (!paths)
         return;
-    qDebug() << "msg what = " << msg->what;
-    importAll(*static_cast<const QStringList *>(msg->obj));
+    qCDebug(lcImport) << "msg what = " << msg->what;
+    importAll(*paths);
     leave(); // may delete this: nothing may follow
 }
 
@@ -101,7 +100,7 @@ void LoadImagesHandler::importAll(const QStringList &paths)
     for (int i = 0; i < count; ++i) {
         if (!importFile(paths.at(i), i + 1, count, baton))
             return;
-        qDebug() << "process image " << i + 1;
+        qCDebug(lcImport) << "process image " << i + 1;
     }
 }
 
@@ -110,7 +109,7 @@ bool LoadImagesHandler::proceed(const LoadObjectItem &item, int lastReport) cons
 {
     if (isRunning())
         return true;
-    qDebug().nospace() << "#LoadImagesHandler# stopped at file " << item.index() << " of " << item.count()
+    qCDebug(lcImport).nospace() << "#LoadImagesHandler# stopped at file " << item.index() << " of " << item.count()
                        << " after report " << lastReport;
     return false;
 }
@@ -122,8 +121,8 @@ bool LoadImagesHandler::importFile(const QString &path, int index, int count, st
     LoadObjectItem item(index, count, path);
     if (!proceed(item, 0))
         return false;
-    Message report(this, WhatCode::ImageLoaded);
-    report.obj = &item;
+    const std::unique_ptr<Message> owned(obtainMessage(WhatCode::ImageLoaded, &item));
+    Message &report = *owned;
 
     const PictureLoader loader(path);
     if (!loader.isLoaded())
@@ -155,7 +154,7 @@ bool LoadImagesHandler::importFile(const QString &path, int index, int count, st
 bool LoadImagesHandler::reportSkipped(Message &report, LoadObjectItem &item, const QString &reason,
                                       std::unique_lock<std::mutex> &baton)
 {
-    qDebug() << "#LoadImagesHandler# skipped" << item.path() << reason;
+    qCDebug(lcImport) << "#LoadImagesHandler# skipped" << item.path() << reason;
     if (!proceed(item, 0))
         return false;
     item.setSkipReason(reason);

@@ -2,8 +2,8 @@
 
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
+#include "messaging/MessagingLog.h"
 
-#include <QDebug>
 #include <QMutexLocker>
 
 HandlerMessage::HandlerMessage(HandlerThread *loop, QObject *parent)
@@ -25,6 +25,19 @@ void HandlerMessage::detachFromLooper()
         looper->detach(this);
 }
 
+Message *HandlerMessage::obtainMessage(int what, void *obj, const QString &text)
+{
+    auto *msg = new Message(this, what);
+    msg->obj = obj;
+    msg->text = text;
+    return msg;
+}
+
+void HandlerMessage::adopt(Message *msg, void (*dispose)(void *))
+{
+    msg->dispose = dispose;
+}
+
 void HandlerMessage::handlerMessage(Message *)
 {
 }
@@ -33,7 +46,7 @@ void HandlerMessage::sendHandlerMessage(Message *msg)
 {
     HandlerThread *looper = loop.data();
     if (!looper) {
-        qDebug("#Handler# sendHandlerMessage() loop is NULL!");
+        qCDebug(lcMessaging, "#Handler# sendHandlerMessage() loop is NULL!");
         delete msg; // a refused message is freed here, so callers never leak it
         return;
     }
@@ -50,7 +63,7 @@ void HandlerMessage::sendHandlerMessageDelayed(Message *msg, int delayMs)
 
 void HandlerMessage::sendEmptyHandlerMessage(int what, int delayMs)
 {
-    sendHandlerMessageDelayed(new Message(this, what), delayMs);
+    sendHandlerMessageDelayed(obtainMessage(what), delayMs);
 }
 
 void HandlerMessage::removeHandlerMessages(int what)

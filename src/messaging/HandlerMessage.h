@@ -3,6 +3,9 @@
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
+#include <QString>
+
+#include <memory>
 
 class HandlerThread;
 class Message;
@@ -18,16 +21,33 @@ public:
     explicit HandlerMessage(HandlerThread *loop, QObject *parent = nullptr);
     ~HandlerMessage() override; // detachFromLooper()
 
-    // Runs on the looper thread. The message belongs to the looper and is
-    // deleted when this returns: do not keep, requeue or pass it on.
+    // Any thread. The one way to make a message: a new message for this
+    // handler, due now. The caller owns it until it is sent.
+    Message *obtainMessage(int what, void *obj = nullptr, const QString &text = QString());
+    // The same with a payload the message owns: it is freed with the message
+    // (delivered, removed or refused alike) unless taken out with takePayload().
+    template<typename T>
+    Message *obtainMessage(int what, std::unique_ptr<T> payload, const QString &text = QString())
+    {
+        Message *msg = obtainMessage(what, payload.get(), text);
+        adopt(msg, [](void *obj) { delete static_cast<T *>(obj); });
+        payload.release();
+        return msg;
+    }
+
+    // Looper thread only, called by the looper. The message belongs to the
+    // looper and is deleted when this returns: do not keep, requeue or pass it on.
     virtual void handlerMessage(Message *msg);
 
-    // Ownership of msg passes to the looper (or it is deleted when refused).
+    // Any thread. Ownership of msg passes to the looper; a message that
+    // cannot be queued (no looper, or the looper has exited) is deleted here.
     void sendHandlerMessage(Message *msg);
-    // Due at the current time plus delayMs.
+    // Any thread. Due at the current time plus delayMs; ownership as above.
     void sendHandlerMessageDelayed(Message *msg, int delayMs);
+    // Any thread. Sends a new message of this code, without payload.
     void sendEmptyHandlerMessage(int what, int delayMs = 0);
-    // Removes every queued message with this code, also those of other handlers.
+    // Any thread. Deletes every queued message with this code, also those of
+    // other handlers. A message already handed on is not reached.
     void removeHandlerMessages(int what);
 
     HandlerThread *looper() const;
@@ -40,6 +60,8 @@ protected:
     void detachFromLooper();
 
 private:
+    static void adopt(Message *msg, void (*dispose)(void *));
+
     QPointer<HandlerThread> loop; // not owned; null once the looper is gone
     QMutex lock; // taken before the looper's queue lock, never after
 };

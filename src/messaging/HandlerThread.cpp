@@ -3,7 +3,7 @@
 #include "messaging/HandlerMessage.h"
 #include "messaging/Message.h"
 
-#include <QDebug>
+#include "messaging/MessagingLog.h"
 
 #include <chrono>
 
@@ -51,10 +51,18 @@ HandlerThread *HandlerThread::instance()
 void HandlerThread::enqueue(Message *msg)
 {
     if (!msg) {
-        qDebug("#LOOP# enqueue() msg is null!");
+        qCDebug(lcMessaging, "#LOOP# enqueue() msg is null!");
         return;
     }
-    std::lock_guard<std::mutex> locker(queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
+    if (quitFlag) {
+        // Queued now it would never be delivered nor freed.
+        locker.unlock();
+        qCDebug(lcMessaging).nospace() << "#LOOP# enqueue() after exit, message of what " << msg->what
+                                       << " dropped";
+        delete msg;
+        return;
+    }
     // Scan from the back: the common case (no earlier due time) costs one comparison.
     qsizetype pos = queue.size();
     while (pos > 0 && queue.at(pos - 1)->when > msg->when)
@@ -138,7 +146,7 @@ void HandlerThread::run()
         if (quitFlag) {
             locker.unlock();
             clearMessages();
-            qDebug("#LOOP# exit!");
+            qCDebug(lcMessaging, "#LOOP# exit!");
             return;
         }
         int waitMs = -1;

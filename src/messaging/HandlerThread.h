@@ -20,23 +20,29 @@ public:
     // Stops the loop (after the message in hand) and deletes what is still queued.
     ~HandlerThread() override;
 
-    // The process-wide looper, created and started on first use (UI thread only).
+    // UI thread only. The process-wide looper, created and started on first use.
     static HandlerThread *instance();
 
-    // Takes ownership; a null msg is logged and ignored.
+    // Any thread. Takes ownership of msg. A null msg is logged and ignored; a
+    // message sent after exit() is logged and deleted, never queued.
     void enqueue(Message *msg);
-    // Takes the head message if it is due (waitMs = 0); otherwise null with
-    // waitMs = milliseconds until the head is due, or -1 for an empty queue.
+    // Any thread (the loop uses it). Takes the head message if it is due
+    // (waitMs = 0), and the caller owns it; otherwise null with waitMs =
+    // milliseconds until the head is due, or -1 for an empty queue.
     Message *next(int &waitMs);
-    // Deletes every queued message with this code, whatever its target.
+    // Any thread. Deletes every queued message with this code, whatever its target.
     void removeMessages(int what);
-    // For a handler being destroyed: deletes its queued messages and, off the
-    // looper thread, waits until a message in hand for it has been handled.
+    // Any thread, for a handler being destroyed: deletes its queued messages
+    // and, off the looper thread, waits until a message in hand for it has
+    // been handled.
     void detach(const HandlerMessage *target);
+    // Any thread. Deletes every queued message.
     void clearMessages();
-    // Ends the loop before its next fetch; still-queued messages are deleted undelivered.
+    // Any thread. Ends the loop before its next fetch; still-queued messages
+    // are deleted undelivered and later sends are refused.
     void exit();
 
+    // Any thread.
     int queuedCount() const;
 
 protected:

@@ -1,5 +1,14 @@
 #pragma once
 
+#include "messaging/MessagePayload.h"
+
+#include <QStringList>
+
+class DownloadJob;
+class LoadObjectItem;
+class MediaObject;
+class RowEditor;
+
 // What-codes of the looper. They are global: removal by code reaches every
 // handler, so each code belongs to exactly one pairing of sender and handler.
 namespace WhatCode {
@@ -21,3 +30,16 @@ enum : int {
     SeekVideo = 17,        // move the video player (debounced)
 };
 }
+
+// The payload of each code, read with Message::payload<What>().
+template<> struct MessagePayload<WhatCode::LoadImages> { using Type = const QStringList; };
+template<> struct MessagePayload<WhatCode::ImageLoaded> { using Type = LoadObjectItem; };
+template<> struct MessagePayload<WhatCode::ImageConverted> { using Type = LoadObjectItem; };
+template<> struct MessagePayload<WhatCode::ImageReady> { using Type = LoadObjectItem; };
+template<> struct MessagePayload<WhatCode::FrameTick> { using Type = MediaObject; };
+// The request carries the playlist, the reply the same job with its result.
+template<> struct MessagePayload<WhatCode::Download> { using Type = DownloadJob; };
+template<> struct MessagePayload<WhatCode::TimeUp> { using Type = RowEditor; };
+template<> struct MessagePayload<WhatCode::TimeDown> { using Type = RowEditor; };
+template<> struct MessagePayload<WhatCode::LoopUp> { using Type = RowEditor; };
+template<> struct MessagePayload<WhatCode::LoopDown> { using Type = RowEditor; };

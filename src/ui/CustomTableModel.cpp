@@ -2,8 +2,8 @@
 
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
+#include "ui/UiLog.h"
 
-#include <QDebug>
 
 namespace {
 void setObjectIndex(QObject *object, int index)
@@ -102,19 +102,19 @@ void CustomTableModel::delRow(int start, int count)
         return; // a range past the end is refused whole
     beginRemoveRows(QModelIndex(), start, start + count - 1);
     for (int pass = 0; pass < count; ++pass) {
-        qDebug() << "#CustomTableModel# delRow " << start << ", " << count;
+        qCDebug(lcUi) << "#CustomTableModel# delRow " << start << ", " << count;
         delete items.at(start).object;
         items.removeAt(start);
     }
     for (int i = start; i < items.size(); ++i) {
         setObjectIndex(items.at(i).object, i + 1);
-        qDebug() << "#CustomTableModel# delRow() index changed. " << i + 1;
+        qCDebug(lcUi) << "#CustomTableModel# delRow() index changed. " << i + 1;
     }
     endRemoveRows();
 }
 
 void CustomTableModel::refrehItem(const QModelIndex &index)
 {
-    qDebug() << "#CustomTableModel# refrehItem() " << index;
+    qCDebug(lcUi) << "#CustomTableModel# refrehItem() " << index;
     emit dataChanged(index, index);
 }

@@ -3,9 +3,9 @@
 #include "display/ImageObject.h"
 #include "messaging/WhatCodes.h"
 #include "ui/RowGeometry.h"
+#include "ui/UiLog.h"
 
 #include <QComboBox>
-#include <QDebug>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +42,7 @@ ImageObjectWidget::ImageObjectWidget(HandlerMessage *handler, ImageObject *image
 
 ImageObjectWidget::~ImageObjectWidget()
 {
-    qDebug() << "#ImageObjectWidget# delete. " << modelIndex;
+    qCDebug(lcUi) << "#ImageObjectWidget# delete. " << modelIndex;
 }
 
 bool ImageObjectWidget::hasControls(int type)

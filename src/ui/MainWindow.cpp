@@ -25,11 +25,11 @@
 #include "ui/ListImageItemDelegate.h"
 #include "ui/ListMediaItemDelegate.h"
 #include "ui/MediaObjectWidget.h"
+#include "ui/UiLog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QDebug>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -154,15 +154,6 @@ MainWindow::~MainWindow()
     delete playMediaHandler;
     playMediaHandler = nullptr;
     clearLists();
-}
-
-bool MainWindow::event(QEvent *e)
-{
-    // Any event may be a report from the looper: not picked out by type, as
-    // reading the event is itself the hand-over the fence makes visible.
-    if (playMediaHandler)
-        playMediaHandler->reportFence().received();
-    return QMainWindow::event(e);
 }
 
 void MainWindow::createActions()
@@ -325,7 +316,7 @@ QString MainWindow::copyToTemp(const QString &source)
     if (QFile::copy(source, copy))
         return copy;
     // Keep pointing at the original rather than at a copy that does not exist.
-    qDebug() << "#MainWindow# copy to temp failed:" << source;
+    qCDebug(lcUi) << "#MainWindow# copy to temp failed:" << source;
     return source;
 }
 
@@ -451,7 +442,7 @@ void MainWindow::onImageContractChanged(QObject *object)
 
 void MainWindow::pressImageWidget(const QModelIndex &index)
 {
-    qDebug() << "#MainWindow# pressImageWidget()" << index;
+    qCDebug(lcUi) << "#MainWindow# pressImageWidget()" << index;
     ImageObject *object = nullptr;
     if (index.isValid() && index.model())
         object = objectAt<ImageObject>(imageModel, index.row());
@@ -493,10 +484,8 @@ void MainWindow::onBtnPlayClick()
         return;
     playIndex = 0;
     ++playGeneration;
-    auto *msg = new Message(playMediaHandler, WhatCode::FrameTick);
-    msg->obj = currentMedia;
-    msg->text = QString::number(playGeneration);
-    playMediaHandler->sendHandlerMessage(msg);
+    playMediaHandler->sendHandlerMessage(
+        playMediaHandler->obtainMessage(WhatCode::FrameTick, currentMedia, QString::number(playGeneration)));
     ui.btnPlay->hide();
     ui.btnStop->show();
     isPlaying = true;
@@ -513,7 +502,7 @@ void MainWindow::onBtnStopClick()
 void MainWindow::showFrameTick(Message *msg)
 {
     // A tick already on its way when playback stopped or another row was chosen is dropped.
-    const bool current = isPlaying && msg->obj == currentMedia
+    const bool current = isPlaying && msg->payload<WhatCode::FrameTick>() == currentMedia
                          && msg->text == QString::number(playGeneration);
     if (!current || currentMedia->frameCount() == 0) {
         delete msg;
@@ -536,7 +525,7 @@ void MainWindow::handlerMessage(Message *msg)
         showFrameTick(msg);
         return;
     }
-    qDebug() << "handlerMessage " << msg->what;
+    qCDebug(lcUi) << "handlerMessage " << msg->what;
     switch (msg->what) {
     case WhatCode::TimeUp:
     case WhatCode::TimeDown:
@@ -571,7 +560,7 @@ bool MainWindow::editorRowStillListed(const RowEditor *editor) const
 
 void MainWindow::performStep(Message *msg)
 {
-    auto *editor = static_cast<RowEditor *>(msg->obj);
+    RowEditor *editor = RowEditor::ofStep(msg);
     // The editor may be gone, released, or showing a removed row by now.
     if (!RowEditor::isAlive(editor) || !editor->wantsStep(msg->what) || !editorRowStillListed(editor)) {
         delete msg;
@@ -583,7 +572,7 @@ void MainWindow::performStep(Message *msg)
         double t = image->displayTime();
         if (msg->what == WhatCode::TimeUp) {
             t = t >= 100 ? 100 : t + 0.2;
-            qDebug() << "onBtnTimeAdd time = " << t;
+            qCDebug(lcUi) << "onBtnTimeAdd time = " << t;
         } else {
             t = t > 0.2 ? t - 0.2 : 0.2;
         }
@@ -595,18 +584,17 @@ void MainWindow::performStep(Message *msg)
         int n = media->loopCount();
         if (msg->what == WhatCode::LoopUp) {
             n = n > 254 ? 255 : n + 1;
-            qDebug() << "onBtnTimeAdd() loopcount = " << n;
+            qCDebug(lcUi) << "onBtnTimeAdd() loopcount = " << n;
         } else {
             n = n < 2 ? 1 : n - 1;
-            qDebug() << "onBtnTimeDel() loopcount = " << n;
+            qCDebug(lcUi) << "onBtnTimeDel() loopcount = " << n;
         }
         media->setLoopCount(n);
         mediaEditor->loopEdit->setText(QString::number(n));
     }
     if (editor->stepDone(msg->what)) {
-        auto *next = new Message(playMediaHandler, msg->what);
-        next->obj = editor;
-        playMediaHandler->sendHandlerMessageDelayed(next, stepIntervalMs);
+        playMediaHandler->sendHandlerMessageDelayed(playMediaHandler->obtainMessage(msg->what, editor),
+                                                    stepIntervalMs);
     }
     editor->stepLock.unlock();
     delete msg;
@@ -647,7 +635,7 @@ void MainWindow::reorder(CustomTableModel *model, T *object, int oldIndex, int n
     int maxIndex = 0;
     for (const CustomTableItem &item : items)
         maxIndex = qMax(maxIndex, indexOf(item.object));
-    qDebug() << logName << newIndex << ", " << maxIndex;
+    qCDebug(lcUi) << logName << newIndex << ", " << maxIndex;
     newIndex = qMin(newIndex, maxIndex);
     object->setIndex(newIndex);
     for (const CustomTableItem &item : items) {
@@ -702,19 +690,19 @@ void MainWindow::switchLanguage(int language, const QString &appCatalogue, const
 
 void MainWindow::onBtnZhCnClick()
 {
-    qDebug("onBtnZhCnClick");
+    qCDebug(lcUi, "onBtnZhCnClick");
     switchLanguage(ZhCn, QStringLiteral(":/ts/translate_zh_CN.qm"), QStringLiteral(":/ts/qt_zh_CN.qm"));
 }
 
 void MainWindow::onBtnZhHkClick()
 {
-    qDebug("onBtnZhHkClick");
+    qCDebug(lcUi, "onBtnZhHkClick");
     switchLanguage(ZhHk, QStringLiteral(":/ts/translate_zh_HK.qm"), QStringLiteral(":/ts/qt_zh_TW.qm"));
 }
 
 void MainWindow::onBtnEnUsClick()
 {
-    qDebug("onBtnEnUsClick");
+    qCDebug(lcUi, "onBtnEnUsClick");
     switchLanguage(EnUs, QStringLiteral(":/ts/translate_en_US.qm"), QString());
 }
 
@@ -736,9 +724,9 @@ void MainWindow::retranslate()
 
 void MainWindow::scanUsbDisks()
 {
-    qDebug().noquote() << tr("开机U盘扫描");
+    qCDebug(lcUi).noquote() << tr("开机U盘扫描");
     for (const QString &path : volumeSource->volumes()) {
-        qDebug() << "U盘准备就绪！" << path;
+        qCDebug(lcUi) << "U盘准备就绪！" << path;
         AddDisk(path);
     }
 }
@@ -746,14 +734,14 @@ void MainWindow::scanUsbDisks()
 void MainWindow::onVolumeMounted(const QString &path)
 {
     AddDisk(path);
-    qDebug() << "this->USBDisk Path =" << path;
+    qCDebug(lcUi) << "this->USBDisk Path =" << path;
 }
 
 void MainWindow::onVolumeUnmounted(const QString &path)
 {
-    qDebug("USB_Removed");
+    qCDebug(lcUi, "USB_Removed");
     DeleteDisk(path);
-    qDebug() << "this-delete is =" << path;
+    qCDebug(lcUi) << "this-delete is =" << path;
 }
 
 bool MainWindow::findDisk(const QString &path, int &index) const
@@ -774,11 +762,11 @@ void MainWindow::queryDiskSpace(UsbDiskInfo &disk)
 
 void MainWindow::AddDisk(const QString &path)
 {
-    qDebug() << "#MainWindow# AddDisk " << path;
+    qCDebug(lcUi) << "#MainWindow# AddDisk " << path;
     int index = -1;
     if (findDisk(path, index))
         return;
-    qDebug() << "#MainWindow# AddDisk " << path << "11111";
+    qCDebug(lcUi) << "#MainWindow# AddDisk " << path << "11111";
     UsbDiskInfo disk;
     disk.path = path;
     queryDiskSpace(disk);
@@ -788,7 +776,7 @@ void MainWindow::AddDisk(const QString &path)
 
 void MainWindow::DeleteDisk(const QString &path)
 {
-    qDebug() << "#MainWindow# DeleteDisk " << path;
+    qCDebug(lcUi) << "#MainWindow# DeleteDisk " << path;
     int index = -1;
     if (!findDisk(path, index))
         return;
@@ -820,11 +808,11 @@ void MainWindow::startDownload(const QString &path)
     if (isPlaying)
         onBtnStopClick();
     playMediaHandler->setDownloadCancelled(false);
-    auto *msg = new Message(playMediaHandler, WhatCode::Download);
-    msg->obj = new DownloadJob{pictureList(), sequenceList()};
-    msg->text = path;
+    auto job = std::make_unique<DownloadJob>();
+    job->pictures = pictureList();
+    job->sequences = sequenceList();
     downloadRunning = true;
-    playMediaHandler->sendHandlerMessage(msg);
+    playMediaHandler->sendHandlerMessage(playMediaHandler->obtainMessage(WhatCode::Download, std::move(job), path));
     // The playlist must not change under the writer: a cancel stops it at the
     // next block, and the window stays busy until its reply has arrived.
     while (downloadRunning) {
@@ -841,7 +829,8 @@ void MainWindow::startDownload(const QString &path)
 void MainWindow::downloadFinished(Message *msg)
 {
     std::unique_ptr<Message> reply(msg);
-    std::unique_ptr<CardWriteResult> result(static_cast<CardWriteResult *>(msg->obj));
+    const std::unique_ptr<DownloadJob> job = msg->takePayload<WhatCode::Download>();
+    const CardWriteResult *result = job ? &job->result : nullptr;
     downloadRunning = false;
     if (progressDialog) {
         progressDialog->accept();

@@ -91,9 +91,6 @@ public slots:
     void onMediaIndexChanged(MediaObject *object, int oldIndex, int newIndex);
     void onImageContractChanged(QObject *object);
 
-protected:
-    bool event(QEvent *e) override;
-
 private slots:
     void onVolumeMounted(const QString &path);
     void onVolumeUnmounted(const QString &path);

@@ -4,8 +4,8 @@
 #include "display/MediaObject.h"
 #include "messaging/WhatCodes.h"
 #include "ui/RowGeometry.h"
+#include "ui/UiLog.h"
 
-#include <QDebug>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,25 +51,25 @@ QString MediaObjectWidget::infoText(const QString &pattern, int frameCount)
 
 void MediaObjectWidget::onBtnTimeAddPreseed()
 {
-    qDebug("onBtnTimeAddPreseed");
+    qCDebug(lcUi, "onBtnTimeAddPreseed");
     pressStep(WhatCode::LoopUp);
 }
 
 void MediaObjectWidget::onBtnTimeAddReleased()
 {
-    qDebug("onBtnTimeAddReleased");
+    qCDebug(lcUi, "onBtnTimeAddReleased");
     releaseStep(WhatCode::LoopUp);
 }
 
 void MediaObjectWidget::onBtnTimeDelPreseed()
 {
-    qDebug("onBtnTimeDelPreseed");
+    qCDebug(lcUi, "onBtnTimeDelPreseed");
     pressStep(WhatCode::LoopDown);
 }
 
 void MediaObjectWidget::onBtnTimeDelReleased()
 {
-    qDebug("onBtnTimeDelReleased");
+    qCDebug(lcUi, "onBtnTimeDelReleased");
     releaseStep(WhatCode::LoopDown);
 }
 

@@ -2,6 +2,7 @@
 
 #include "messaging/HandlerMessage.h"
 #include "messaging/Message.h"
+#include "messaging/WhatCodes.h"
 
 #include <QPainter>
 #include <QSet>
@@ -41,6 +42,22 @@ bool RowEditor::isAlive(const void *editor)
     return liveEditors().contains(editor);
 }
 
+RowEditor *RowEditor::ofStep(const Message *msg)
+{
+    switch (msg ? msg->what : 0) {
+    case WhatCode::TimeUp:
+        return msg->payload<WhatCode::TimeUp>();
+    case WhatCode::TimeDown:
+        return msg->payload<WhatCode::TimeDown>();
+    case WhatCode::LoopUp:
+        return msg->payload<WhatCode::LoopUp>();
+    case WhatCode::LoopDown:
+        return msg->payload<WhatCode::LoopDown>();
+    default:
+        return nullptr;
+    }
+}
+
 bool RowEditor::wantsStep(int what) const
 {
     return heldCode == what || firstStepCode == what;
@@ -59,9 +76,7 @@ void RowEditor::pressStep(int what)
     firstStepCode = what;
     if (!handler)
         return;
-    auto *msg = new Message(handler, what);
-    msg->obj = this;
-    handler->sendHandlerMessage(msg);
+    handler->sendHandlerMessage(handler->obtainMessage(what, this));
 }
 
 void RowEditor::releaseStep(int what)

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class HandlerMessage;
+class Message;
 
 // Common part of the two row editors: press-and-hold stepping through the
 // looper. A step message names its editor by address, so the main window asks
@@ -18,6 +19,8 @@ public:
     ~RowEditor() override;
 
     static bool isAlive(const void *editor);
+    // The editor a step message (codes 9 to 12) names; null for other codes.
+    static RowEditor *ofStep(const Message *msg);
 
     // True while the button of this code is held, or once for the press that
     // started the chain (a quick press and release still makes one step).

@@ -11,9 +11,7 @@ class HandlerMessage;
 // A message told apart by its text in a handler's delivery log.
 inline Message *labelled(HandlerMessage *target, int what, const QString &text)
 {
-    auto *msg = new Message(target, what);
-    msg->text = text;
-    return msg;
+    return target->obtainMessage(what, nullptr, text);
 }
 
 // Counts msg's deletion in deletions, whichever thread deletes it.

@@ -96,7 +96,8 @@ void MessageLoopTest::nullTargetIsDeletedUndelivered()
     loop.start();
     RecordingHandler handler(&loop);
     QAtomicInt deletions;
-    auto *orphan = new Message(nullptr, 1);
+    Message *orphan = handler.obtainMessage(1);
+    orphan->target = nullptr;
     countDeletion(orphan, &deletions);
 
     loop.enqueue(orphan);

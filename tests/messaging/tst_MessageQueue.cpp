@@ -26,7 +26,21 @@ QStringList drain(HandlerThread &loop)
     return out;
 }
 
+// A payload that counts its own deletion.
+struct Tracked
+{
+    explicit Tracked(QAtomicInt *deletions) : deletions(deletions) {}
+    ~Tracked() { deletions->ref(); }
+    QAtomicInt *deletions;
+};
+
+constexpr int trackedCode = 901;
+constexpr int otherCode = 902;
+
 } // namespace
+
+template<> struct MessagePayload<trackedCode> { using Type = Tracked; };
+template<> struct MessagePayload<otherCode> { using Type = Tracked; };
 
 class MessageQueueTest : public QObject
 {
@@ -47,6 +61,10 @@ private slots:
     void handlerWithoutLooperFreesMessage_data();
     void handlerWithoutLooperFreesMessage();
     void destroyedHandlerLeavesNoQueuedMessages();
+    void sendAfterExitIsRefused();
+    void payloadIsReadForItsCodeOnly();
+    void ownedPayloadGoesWithItsMessage_data();
+    void ownedPayloadGoesWithItsMessage();
 };
 
 void MessageQueueTest::enqueueOrdersByDueTime_data()
@@ -134,7 +152,7 @@ void MessageQueueTest::delayedSendSetsDueTime()
 
     HandlerThread loop;
     RecordingHandler handler(&loop);
-    auto *msg = new Message(&handler, 9);
+    auto *msg = handler.obtainMessage(9);
     msg->when = 0; // a stale due time must be replaced
 
     const qint64 before = Message::nowMs();
@@ -195,7 +213,7 @@ void MessageQueueTest::clearDeletesEverything()
     RecordingHandler handler(&loop);
     QAtomicInt deletions;
     for (int delay : {0, 50, 100000}) {
-        auto *msg = new Message(&handler, 1);
+        auto *msg = handler.obtainMessage(1);
         countDeletion(msg, &deletions);
         handler.sendHandlerMessageDelayed(msg, delay);
     }
@@ -258,7 +276,7 @@ void MessageQueueTest::handlerWithoutLooperFreesMessage()
     if (path == 2) {
         handler.sendEmptyHandlerMessage(3, 10); // its message is internal: only the log line shows
     } else {
-        auto *msg = new Message(&handler, 3);
+        auto *msg = handler.obtainMessage(3);
         countDeletion(msg, &deletions);
         if (path == 0)
             handler.sendHandlerMessage(msg);
@@ -289,6 +307,81 @@ void MessageQueueTest::destroyedHandlerLeavesNoQueuedMessages()
 
     QCOMPARE(deletions.loadRelaxed(), 2);
     QCOMPARE(drain(loop), (QStringList{"k1", "k2"}));
+}
+
+void MessageQueueTest::sendAfterExitIsRefused()
+{
+    HandlerThread loop;
+    RecordingHandler handler(&loop);
+    loop.exit();
+    QAtomicInt deletions;
+    Message *late = handler.obtainMessage(4);
+    countDeletion(late, &deletions);
+    LogCapture log;
+
+    handler.sendHandlerMessage(late);
+
+    QCOMPARE(loop.queuedCount(), 0);
+    QCOMPARE(deletions.loadRelaxed(), 1);
+    QVERIFY(log.contains(QStringLiteral("#LOOP# enqueue() after exit, message of what 4 dropped")));
+}
+
+void MessageQueueTest::payloadIsReadForItsCodeOnly()
+{
+    HandlerThread loop;
+    RecordingHandler handler(&loop);
+    QAtomicInt deletions;
+    std::unique_ptr<Message> msg(handler.obtainMessage(trackedCode, std::make_unique<Tracked>(&deletions)));
+    LogCapture log;
+
+    QVERIFY(msg->payload<trackedCode>() != nullptr);
+    QCOMPARE(msg->payload<otherCode>(), nullptr);
+    QVERIFY(log.contains(QStringLiteral("#Message# payload of what 902 asked of a message of what 901")));
+    QVERIFY(!msg->takePayload<otherCode>());
+    QVERIFY(msg->ownsPayload()); // a refused take leaves it where it was
+    QCOMPARE(deletions.loadRelaxed(), 0);
+}
+
+void MessageQueueTest::ownedPayloadGoesWithItsMessage_data()
+{
+    QTest::addColumn<QString>("fate");
+    QTest::addColumn<int>("deletedWithMessage");
+    QTest::newRow("delivered and deleted") << "delivered" << 1;
+    QTest::newRow("removed by code") << "removed" << 1;
+    QTest::newRow("cleared") << "cleared" << 1;
+    QTest::newRow("refused: no looper") << "refused" << 1;
+    QTest::newRow("taken out by the receiver") << "taken" << 0;
+}
+
+void MessageQueueTest::ownedPayloadGoesWithItsMessage()
+{
+    QFETCH(QString, fate);
+    QFETCH(int, deletedWithMessage);
+
+    auto loop = std::make_unique<HandlerThread>();
+    RecordingHandler handler(loop.get());
+    if (fate == QLatin1String("refused"))
+        loop.reset();
+    QAtomicInt deletions;
+    handler.sendHandlerMessage(handler.obtainMessage(trackedCode, std::make_unique<Tracked>(&deletions)));
+
+    std::unique_ptr<Tracked> taken;
+    if (fate == QLatin1String("removed")) {
+        handler.removeHandlerMessages(trackedCode);
+    } else if (fate == QLatin1String("cleared")) {
+        loop->clearMessages();
+    } else if (loop) {
+        int waitMs = 0;
+        std::unique_ptr<Message> msg(loop->next(waitMs));
+        QVERIFY(msg);
+        if (fate == QLatin1String("taken"))
+            taken = msg->takePayload<trackedCode>();
+    }
+
+    QCOMPARE(deletions.loadRelaxed(), deletedWithMessage);
+    QCOMPARE(bool(taken), deletedWithMessage == 0);
+    taken.reset();
+    QCOMPARE(deletions.loadRelaxed(), 1); // never freed twice
 }
 
 QTEST_GUILESS_MAIN(MessageQueueTest)

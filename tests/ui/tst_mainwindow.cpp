@@ -245,15 +245,13 @@ private slots:
         ImageObjectWidget *editor = openImageEditor(window, 0);
         QVERIFY(editor);
 
-        auto *released = new Message(window.handler(), WhatCode::TimeUp);
-        released->obj = editor; // no press: a step that arrives after the release
+        Message *released = window.handler()->obtainMessage(WhatCode::TimeUp, editor); // no press: a step that arrives after the release
         window.handlerMessage(released);
         QCOMPARE(image->displayTime(), 5.0);
 
         window.form().tableView->closePersistentEditor(window.pictureModel()->index(0, 0));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        auto *stale = new Message(window.handler(), WhatCode::TimeUp);
-        stale->obj = editor; // the editor is gone
+        Message *stale = window.handler()->obtainMessage(WhatCode::TimeUp, editor); // the editor is gone
         window.handlerMessage(stale);
         QCOMPARE(image->displayTime(), 5.0);
     }
@@ -292,16 +290,14 @@ private slots:
         window.onBtnPlayClick();
         window.onBtnStopClick();
         PreviewRecorder recorder(window);
-        auto *tick = new Message(window.handler(), WhatCode::FrameTick);
-        tick->obj = window.selectedSequence();
-        tick->text = QStringLiteral("1");
+        Message *tick = window.handler()->obtainMessage(WhatCode::FrameTick, window.selectedSequence(),
+                                                         QStringLiteral("1"));
         window.handlerMessage(tick); // was already on its way when stop was pressed
         QVERIFY(recorder.shown.isEmpty());
 
         window.onBtnPlayClick(); // a second play must not run two tick chains
-        auto *old = new Message(window.handler(), WhatCode::FrameTick);
-        old->obj = window.selectedSequence();
-        old->text = QStringLiteral("1");
+        Message *old = window.handler()->obtainMessage(WhatCode::FrameTick, window.selectedSequence(),
+                                                        QStringLiteral("1"));
         window.handlerMessage(old);
         QVERIFY(recorder.shown.isEmpty());
         window.onBtnStopClick();

@@ -1,0 +1,3 @@
+#include "card/CardLog.h"
+
+Q_LOGGING_CATEGORY(lcCard, "rotavue.card")

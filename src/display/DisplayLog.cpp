@@ -1,0 +1,3 @@
+#include "display/DisplayLog.h"
+
+Q_LOGGING_CATEGORY(lcDisplay, "rotavue.display")

@@ -1,0 +1,3 @@
+#include "edit/EditLog.h"
+
+Q_LOGGING_CATEGORY(lcEdit, "rotavue.edit")

@@ -1,0 +1,3 @@
+#include "import/ImportLog.h"
+
+Q_LOGGING_CATEGORY(lcImport, "rotavue.import")

@@ -1,0 +1,3 @@
+#include "messaging/MessagingLog.h"
+
+Q_LOGGING_CATEGORY(lcMessaging, "rotavue.messaging")
