@@ -22,7 +22,8 @@ bool ZoomRule::stepAllowed(const QSize &source, int oldLevel, int newLevel)
     const QSize size = zoomedSize(source, newLevel);
     if (size.width() < 0 || size.height() < 0)
         return false;
-    if (newLevel > oldLevel && (size.width() > maxSide || size.height() > maxSide))
+    const int bound = qMax(maxSide, qMax(source.width(), source.height()));
+    if (newLevel > oldLevel && (size.width() > bound || size.height() > bound))
         return false;
     return true;
 }

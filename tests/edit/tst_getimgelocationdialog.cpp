@@ -51,6 +51,7 @@ private slots:
     void shownPictureIsCentredOrScrolled();
     void zoomFollowsTheRule_data();
     void zoomFollowsTheRule();
+    void oversizedSourceComesBackToLevelZero();
     void refusedStepWritesOnlyTheFirstLine();
     void untouchedDialogReturnsCentredSquare_data();
     void untouchedDialogReturnsCentredSquare();
@@ -165,6 +166,18 @@ void TestGetImgeLocationDialog::zoomFollowsTheRule_data()
     QTest::newRow("zoom out after the bound") << QSize(4000, 10) << 11 << 1 << 9 << QSize(7600, 19);
     QTest::newRow("oversized source cannot grow") << QSize(9000, 10) << 1 << 0 << 0 << QSize(9000, 10);
     QTest::newRow("oversized source can shrink") << QSize(9000, 10) << 0 << 1 << -1 << QSize(8100, 9);
+}
+
+void TestGetImgeLocationDialog::oversizedSourceComesBackToLevelZero()
+{
+    GetImgeLocationDialog dialog;
+    dialog.setImage(picture(QSize(9000, 10)));
+    click(dialog, "btnZoomOut", 1);
+    click(dialog, "btnZoomIn", 1);
+    QCOMPARE(dialog.zoomLevel(), 0);
+    QCOMPARE(dialog.scaledImageSize(), QSize(9000, 10));
+    click(dialog, "btnZoomIn", 1); // beyond its own size: refused
+    QCOMPARE(dialog.zoomLevel(), 0);
 }
 
 void TestGetImgeLocationDialog::zoomFollowsTheRule()
