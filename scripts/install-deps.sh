@@ -7,8 +7,11 @@ packages=(
     build-essential cmake ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev
+    libopencv-core-dev
+    qt6-translations-l10n
+    fonts-wqy-microhei
     libbenchmark-dev
-    xvfb xauth
+    xvfb xauth openbox xdotool imagemagick
 )
 
 missing=()

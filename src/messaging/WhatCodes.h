@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+struct ContrastRequest;
 class DownloadJob;
 class LoadObjectItem;
 class MediaObject;
@@ -43,3 +44,5 @@ template<> struct MessagePayload<WhatCode::TimeUp> { using Type = RowEditor; };
 template<> struct MessagePayload<WhatCode::TimeDown> { using Type = RowEditor; };
 template<> struct MessagePayload<WhatCode::LoopUp> { using Type = RowEditor; };
 template<> struct MessagePayload<WhatCode::LoopDown> { using Type = RowEditor; };
+// The request carries the adjuster; its reply, made by the adjuster, carries nothing.
+template<> struct MessagePayload<WhatCode::Contrast> { using Type = ContrastRequest; };

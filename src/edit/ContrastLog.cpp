@@ -1,0 +1,3 @@
+#include "edit/ContrastLog.h"
+
+Q_LOGGING_CATEGORY(lcContrast, "rotavue.edit.contrast")
