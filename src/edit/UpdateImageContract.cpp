@@ -2,12 +2,12 @@
 
 #include "display/ImageObject.h"
 #include "edit/ContrastAdjuster.h"
+#include "import/DialogButtonBar.h"
 #include "import/PictureLoader.h"
 #include "messaging/Message.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -41,18 +41,12 @@ UpdateImageContract::UpdateImageContract(HandlerMessage *handler, ImageObject *o
     row->addStretch(1);
     column->addLayout(row);
 
-    auto *group = new QGroupBox(this);
-    group->setFlat(true);
-    group->setFixedHeight(40);
-    auto *groupRow = new QHBoxLayout(group);
-    groupRow->setSpacing(0);
-    groupRow->setContentsMargins(0, 0, 0, 0);
-    buttonBox = new QDialogButtonBox(group);
+    auto *buttonBar = new DialogButtonBar(this);
+    buttonBox = buttonBar->buttonBox();
     // No role: a click emits rejected(), which closes the dialog.
     okButton = buttonBox->addButton(QString(), QDialogButtonBox::NoRole);
     okButton->setObjectName(QStringLiteral("okButton"));
-    groupRow->addWidget(buttonBox);
-    column->addWidget(group);
+    column->addWidget(buttonBar);
 
     connect(slider, &QSlider::valueChanged, this, &UpdateImageContract::sliderValueChanged);
     connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+// Changing the LED count or the line count while the program runs. Every
+// picture's LED line data depends on both, so a change, once confirmed,
+// empties the playlist; pictures imported afterwards use the new value.
+class DisplayGeometryFlow : public QObject
+{
+    Q_OBJECT
+public:
+    // window: parent of the dialogs. clearPlaylist: empties both lists and
+    // resets the preview. changed: after a new value was stored.
+    DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist, std::function<void()> changed);
+
+    // UI thread. Asks for the value, confirms, clears and stores; returns
+    // whether the value changed.
+    bool changeLedCount();
+    bool changeLineCount();
+
+private:
+    template<typename Dialog>
+    bool change(int current, void (*store)(int), const char *debugLine, const QString &message);
+
+    QWidget *window;
+    std::function<void()> clearPlaylist;
+    std::function<void()> changed;
+};

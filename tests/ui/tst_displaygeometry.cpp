@@ -1,0 +1,212 @@
+// Changing the LED count and the line count: reading the typed number, the
+// range each dialog lets through, the confirmation that empties the playlist,
+// and the LED data of pictures converted afterwards.
+#include "app/DisplayCountInput.h"
+#include "app/DisplayParameters.h"
+#include "display/ImageObject.h"
+#include "display/PolarSampling.h"
+#include "ui/DisplayGeometryFlow.h"
+#include "ui/UpdateLedCountDialog.h"
+#include "ui/UpdateLineNumberDialog.h"
+
+#include "LogCapture.h"
+#include "ModalScript.h"
+#include "TestWorkDir.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+enum Parameter { Leds, Lines };
+
+std::unique_ptr<DisplayCountDialog> dialogFor(int parameter)
+{
+    if (parameter == Leds)
+        return std::make_unique<UpdateLedCountDialog>();
+    return std::make_unique<UpdateLineNumberDialog>();
+}
+
+int currentValue(int parameter)
+{
+    return parameter == Leds ? DisplayParameters::ledCount() : DisplayParameters::lineCount();
+}
+
+} // namespace
+
+class TestDisplayGeometry : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestWorkDir work;
+    int cleared = 0;
+    int changed = 0;
+    std::unique_ptr<DisplayGeometryFlow> flow;
+
+    bool run(int parameter) { return parameter == Leds ? flow->changeLedCount() : flow->changeLineCount(); }
+
+    static void addParameters()
+    {
+        QTest::addColumn<int>("parameter");
+        QTest::newRow("LED count") << int(Leds);
+        QTest::newRow("line count") << int(Lines);
+    }
+
+private slots:
+    void init()
+    {
+        DisplayParameters::resetToDefaults();
+        cleared = changed = 0;
+        flow = std::make_unique<DisplayGeometryFlow>(nullptr, [this] { ++cleared; }, [this] { ++changed; });
+    }
+
+    void cleanupTestCase() { DisplayParameters::resetToDefaults(); }
+
+    void readingTheText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("acceptable");
+        QTest::newRow("empty reads as 40") << QString() << 500 << 40 << true;
+        QTest::newRow("not a number") << QStringLiteral("+") << 500 << 40 << true;
+        QTest::newRow("zero") << QStringLiteral("0") << 500 << 0 << false;
+        QTest::newRow("one") << QStringLiteral("1") << 500 << 1 << true;
+        QTest::newRow("top LED count") << QStringLiteral("500") << 500 << 500 << true;
+        QTest::newRow("above the LED count") << QStringLiteral("501") << 500 << 501 << false;
+        QTest::newRow("top line count") << QStringLiteral("600") << 600 << 600 << true;
+        QTest::newRow("above the line count") << QStringLiteral("601") << 600 << 601 << false;
+    }
+
+    void readingTheText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, maximum);
+        QFETCH(int, value);
+        QFETCH(bool, acceptable);
+        QCOMPARE(DisplayCountInput::valueOf(text), value);
+        QCOMPARE(DisplayCountInput::acceptable(text, maximum), acceptable);
+    }
+
+    void typingIsLimitedToTheRange_data()
+    {
+        QTest::addColumn<int>("parameter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("okEnabled");
+        QTest::newRow("LED 501") << int(Leds) << QStringLiteral("501") << QStringLiteral("50") << true;
+        QTest::newRow("LED 500") << int(Leds) << QStringLiteral("500") << QStringLiteral("500") << true;
+        QTest::newRow("LED 0") << int(Leds) << QStringLiteral("0") << QStringLiteral("0") << false;
+        QTest::newRow("LED letters") << int(Leds) << QStringLiteral("a-1") << QStringLiteral("1") << true;
+        QTest::newRow("line 601") << int(Lines) << QStringLiteral("601") << QStringLiteral("60") << true;
+        QTest::newRow("line 600") << int(Lines) << QStringLiteral("600") << QStringLiteral("600") << true;
+        QTest::newRow("line 0") << int(Lines) << QStringLiteral("0") << QStringLiteral("0") << false;
+        QTest::newRow("line nothing") << int(Lines) << QString() << QString() << true;
+    }
+
+    void typingIsLimitedToTheRange()
+    {
+        QFETCH(int, parameter);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, okEnabled);
+        const auto dialog = dialogFor(parameter);
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+        QCOMPARE(edit->text(), QString::number(currentValue(parameter)));
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->isEnabled(), okEnabled);
+    }
+
+    void acceptingTheSameNumberChangesNothing_data() { addParameters(); }
+    void acceptingTheSameNumberChangesNothing()
+    {
+        QFETCH(int, parameter);
+        const int before = currentValue(parameter);
+        ModalScript script({ModalScript::accept()});
+        QVERIFY(!run(parameter));
+        QCOMPARE(script.seen().size(), 1); // the dialog, and no question
+        QCOMPARE(cleared, 0);
+        QCOMPARE(currentValue(parameter), before);
+    }
+
+    void emptyTextSetsFortyAfterTheQuestion_data() { addParameters(); }
+    void emptyTextSetsFortyAfterTheQuestion()
+    {
+        QFETCH(int, parameter);
+        LogCapture log;
+        QStringList question;
+        ModalScript script({ModalScript::enter(QString()), ModalScript::answerBox(QMessageBox::Ok, &question)});
+        QVERIFY(run(parameter));
+        QVERIFY(script.finished());
+        QCOMPARE(question, QStringList({parameter == Leds ? QStringLiteral("LED数量被修改.")
+                                                          : QStringLiteral("分辨率被修改."),
+                                        QStringLiteral("所有的打开的图片效果将会被删除，是否继续？")}));
+        QCOMPARE(currentValue(parameter), 40);
+        QCOMPARE(cleared, 1);
+        QCOMPARE(changed, 1);
+        QVERIFY(log.contains(parameter == Leds ? QStringLiteral("#MainWindow# onBtnLedCount() 40")
+                                               : QStringLiteral("#MainWindow# onBtnLineNumber() 40")));
+    }
+
+    void cancelKeepsEverything_data() { addParameters(); }
+    void cancelKeepsEverything()
+    {
+        QFETCH(int, parameter);
+        const int before = currentValue(parameter);
+        {
+            ModalScript script({ModalScript::enter(QStringLiteral("200")), ModalScript::answerBox(QMessageBox::Cancel)});
+            QVERIFY(!run(parameter));
+            QVERIFY(script.finished());
+        }
+        {
+            ModalScript script({ModalScript::reject()});
+            QVERIFY(!run(parameter));
+            QCOMPARE(script.seen().size(), 1);
+        }
+        QCOMPARE(currentValue(parameter), before);
+        QCOMPARE(cleared, 0);
+        QCOMPARE(changed, 0);
+    }
+
+    void picturesAfterwardsUseTheNewValue_data()
+    {
+        QTest::addColumn<int>("parameter");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("lineBytes");
+        QTest::addColumn<int>("length");
+        QTest::newRow("6 LEDs: padded") << int(Leds) << 6 << 13 << 114688;
+        QTest::newRow("500 LEDs") << int(Leds) << 500 << 1125 << 1125 * 450;
+        QTest::newRow("600 lines") << int(Lines) << 600 << 252 << 252 * 600;
+        QTest::newRow("1 line: padded") << int(Lines) << 1 << 252 << 114688;
+    }
+
+    void picturesAfterwardsUseTheNewValue()
+    {
+        QFETCH(int, parameter);
+        QFETCH(int, value);
+        QFETCH(int, lineBytes);
+        QFETCH(int, length);
+        ModalScript script({ModalScript::enter(QString::number(value)), ModalScript::answerBox(QMessageBox::Ok)});
+        QVERIFY(run(parameter));
+        QImage picture(300, 300, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        ImageObject image(1, QString(), 5, ImageObject::PictureFile);
+        PolarSampling::imageToLedData(picture, &image);
+        QCOMPARE(PolarSampling::lineBytes(DisplayParameters::ledCount()), lineBytes);
+        QCOMPARE(image.ledData().size(), length);
+        // White lights every LED of every line: the sampled lines are all set.
+        const QByteArray data = image.ledData();
+        const int lines = DisplayParameters::lineCount();
+        QCOMPARE(data.left(lineBytes * lines).count('\0'), 0);
+    }
+};
+
+QTEST_MAIN(TestDisplayGeometry)
+#include "tst_displaygeometry.moc"
