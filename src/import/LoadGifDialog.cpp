@@ -1,5 +1,6 @@
 #include "import/LoadGifDialog.h"
 
+#include "app/AtomicFileWriter.h"
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
@@ -13,7 +14,6 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -23,26 +23,22 @@ int g_nextFileNumber = 0; // GUI thread only
 
 constexpr double frameDisplayTime = 10;
 
-// Written under a temporary name and renamed, so a failed save never leaves a
-// half-written file under the final name.
 bool savePng(const QImage &picture, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        *error = writer.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    QString writerError;
+    const bool saved = AtomicFileWriter::write(
+        path,
+        [&](QIODevice &file) {
+            QImageWriter writer(&file, "png");
+            if (writer.write(picture))
+                return true;
+            writerError = writer.errorString();
+            return false;
+        },
+        AtomicFileWriter::Sync::None, error);
+    if (!saved && !writerError.isEmpty())
+        *error = writerError;
+    return saved;
 }
 
 } // namespace
