@@ -1,3 +1,4 @@
+# Resources are attached to rotavue_widgets by resources.cmake (included from src/).
 # Icons and pictures under ":/images/", translation catalogues under ":/ts/".
 set(_res_dir ${PROJECT_SOURCE_DIR}/resources)
 
@@ -10,10 +11,50 @@ if(_images)
         FILES ${_images})
 endif()
 
-file(GLOB _ts_files CONFIGURE_DEPENDS ${_res_dir}/ts/*.ts)
-if(_ts_files)
-    qt_add_translations(rotavue_widgets
-        TS_FILES ${_ts_files}
-        RESOURCE_PREFIX "/ts"
-        LRELEASE_OPTIONS -silent)
+# The application's catalogues, one per language, compiled by lrelease.
+set(ROTAVUE_TS_FILES
+    ${_res_dir}/ts/translate_zh_CN.ts
+    ${_res_dir}/ts/translate_zh_HK.ts
+    ${_res_dir}/ts/translate_en_US.ts
+    CACHE INTERNAL "The application's translation catalogues")
+set(_qm_dir ${PROJECT_BINARY_DIR}/ts)
+file(MAKE_DIRECTORY ${_qm_dir})
+set_source_files_properties(${ROTAVUE_TS_FILES} PROPERTIES OUTPUT_LOCATION ${_qm_dir})
+qt_add_lrelease(rotavue_widgets
+    TS_FILES ${ROTAVUE_TS_FILES}
+    QM_FILES_OUTPUT_VARIABLE _app_qm
+    OPTIONS -silent)
+
+# The toolkit's own texts in Chinese, from Debian's qt6-translations-l10n.
+# Debian's qt_zh_CN.qm only names the module catalogues it depends on, so the
+# widgets' catalogue (qtbase) is converted into a catalogue that stands alone.
+find_path(ROTAVUE_QT_TRANSLATIONS_DIR qtbase_zh_CN.qm
+    PATHS /usr/share/qt6/translations ${QT6_INSTALL_PREFIX}/translations
+    NO_DEFAULT_PATH)
+if(NOT ROTAVUE_QT_TRANSLATIONS_DIR)
+    message(FATAL_ERROR "Qt's Chinese catalogues not found: run scripts/install-deps.sh (package qt6-translations-l10n).")
 endif()
+set(_qt_qm)
+foreach(_lang zh_CN zh_TW)
+    set(_out ${_qm_dir}/qt_${_lang}.qm)
+    add_custom_command(OUTPUT ${_out}
+        COMMAND Qt6::lconvert -i ${ROTAVUE_QT_TRANSLATIONS_DIR}/qtbase_${_lang}.qm -o ${_out}
+        DEPENDS ${ROTAVUE_QT_TRANSLATIONS_DIR}/qtbase_${_lang}.qm
+        VERBATIM)
+    list(APPEND _qt_qm ${_out})
+endforeach()
+
+qt_add_resources(rotavue_widgets "rotavue_translations"
+    PREFIX "/ts"
+    BASE ${_qm_dir}
+    FILES ${_app_qm} ${_qt_qm})
+
+# One command brings the catalogues up to date with every text the code
+# passes through tr(): cmake --build build --target update_translations.
+# Without line numbers, so that edits elsewhere in a file change nothing.
+set(ROTAVUE_LUPDATE_OPTIONS -locations none -silent CACHE INTERNAL "lupdate's options for the catalogues")
+add_custom_target(update_translations
+    COMMAND Qt6::lupdate ${ROTAVUE_LUPDATE_OPTIONS} ${PROJECT_SOURCE_DIR}/src -ts ${ROTAVUE_TS_FILES}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    COMMENT "Updating resources/ts/*.ts from the code"
+    VERBATIM)

@@ -2,6 +2,364 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CardFileName</name>
+    <message>
+        <source>The file name &quot;%1&quot; contains &quot;%2&quot;. Enter a name without a folder; the card file always goes to the root of the stick.</source>
+        <translation>The file name &quot;%1&quot; contains &quot;%2&quot;. Enter a name without a folder; the card file always goes to the root of the stick.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a control character, which a USB stick cannot store. Please enter another name.</source>
+        <translation>The file name &quot;%1&quot; contains a control character, which a USB stick cannot store. Please enter another name.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains &quot;%2&quot;, which a USB stick cannot store in a file name. Please leave out any of %3.</source>
+        <translation>The file name &quot;%1&quot; contains &quot;%2&quot;, which a USB stick cannot store in a file name. Please leave out any of %3.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; is made only of dots and spaces. Please enter a name with letters or digits.</source>
+        <translation>The file name &quot;%1&quot; is made only of dots and spaces. Please enter a name with letters or digits.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</source>
+        <translation>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</translation>
+    </message>
+</context>
+<context>
+    <name>CardWriter</name>
+    <message>
+        <source>picture %1</source>
+        <translation>picture %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>frame %1 of sequence %2</translation>
+    </message>
+    <message>
+        <source>Not enough space for the card file %1: it needs %2, but only %3 are free on %4. Free some space or use another stick.</source>
+        <translation>Not enough space for the card file %1: it needs %2, but only %3 are free on %4. Free some space or use another stick.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>The card file %1 was written, but the data of %2 could not be read; the display shows black there. Convert those pictures again and download once more.</source>
+        <translation>The card file %1 was written, but the data of %2 could not be read; the display shows black there. Convert those pictures again and download once more.</translation>
+    </message>
+    <message>
+        <source>Cannot create the card file %1: %2.</source>
+        <translation>Cannot create the card file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The download to %1 was cancelled; the card file was not saved.</source>
+        <translation>The download to %1 was cancelled; the card file was not saved.</translation>
+    </message>
+    <message>
+        <source>Writing the card file %1 failed: %2. The stick may be full or was removed; the card file was not saved.</source>
+        <translation>Writing the card file %1 failed: %2. The stick may be full or was removed; the card file was not saved.</translation>
+    </message>
+    <message>
+        <source>The card file %1 could not be saved: %2.</source>
+        <translation>The card file %1 could not be saved: %2.</translation>
+    </message>
+    <message>
+        <source>The card file %1 was written, but the stick did not confirm it: %2. Download again before removing the stick.</source>
+        <translation>The card file %1 was written, but the stick did not confirm it: %2. Download again before removing the stick.</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not written.</source>
+        <translation>The card file %1 was not written.</translation>
+    </message>
+    <message>
+        <source>The old card file %1 could not be removed to make room for the new one.</source>
+        <translation>The old card file %1 could not be removed to make room for the new one.</translation>
+    </message>
+    <message>
+        <source>The old card file was removed to make room.</source>
+        <translation>The old card file was removed to make room.</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not saved.</source>
+        <translation>The card file %1 was not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenStick</name>
+    <message>
+        <source>The stick %1 is no longer there: it was removed or replaced after it was chosen.</source>
+        <translation>The stick %1 is no longer there: it was removed or replaced after it was chosen.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayGeometryFlow</name>
+    <message>
+        <source>LED数量被修改.</source>
+        <translation>The LED count changes.</translation>
+    </message>
+    <message>
+        <source>分辨率被修改.</source>
+        <translation>The line count changes.</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>所有的打开的图片效果将会被删除，是否继续？</source>
+        <translation>Every picture and sequence in the lists will be removed. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>DiyForm</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">Tip</translation>
+    </message>
+    <message>
+        <source>diyform_cancel_diy_title</source>
+        <translation type="vanished">Really want to give up the effect of DIY?</translation>
+    </message>
+    <message>
+        <source>diyform_lblfont_title</source>
+        <translation type="vanished">Font name:%1
+ font size:%2</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_selectfile</source>
+        <translation type="vanished">Save the DIY effect</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_tip</source>
+        <translation type="vanished">Do you want to save the DIY effect to the computer?</translation>
+    </message>
+</context>
+<context>
+    <name>GetImgeLocationDialog</name>
+    <message>
+        <source>放大图片</source>
+        <translation>ZoomIn</translation>
+    </message>
+    <message>
+        <source>缩小图片</source>
+        <translation>ZoomOut</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">Tip</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>GetSaveFileDialog</name>
+    <message>
+        <source>请输入保存的文件名</source>
+        <translation>Please enter the file name!</translation>
+    </message>
+    <message>
+        <source>请输入保存的文件名！</source>
+        <translation>Please enter the file name!</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+</context>
+<context>
+    <name>GifFrameSource</name>
+    <message>
+        <source>The GIF file &quot;%1&quot; cannot be imported: %2</source>
+        <translation>The GIF file &quot;%1&quot; cannot be imported: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>it is a folder.</translation>
+    </message>
+    <message>
+        <source>it is not a GIF picture.</source>
+        <translation>it is not a GIF picture.</translation>
+    </message>
+    <message>
+        <source>its pictures are too large (%1 x %2 pixels).</source>
+        <translation>its pictures are too large (%1 x %2 pixels).</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete.</source>
+        <translation>the file is damaged or incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileCheck</name>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>the file does not exist.</translation>
+    </message>
+    <message>
+        <source>the file is empty.</source>
+        <translation>the file is empty.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened (%1).</source>
+        <translation>the file cannot be opened (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ImageObjectWidget</name>
+    <message>
+        <source>imgwidget_lbl_text2</source>
+        <translation>%1 </translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text3</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text4</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>ListImageItemDelegate</name>
+    <message>
+        <source>imgwidget_lbl_text2</source>
+        <translation>%1 </translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text3</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text4</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>ListMediaItemDelegate</name>
+    <message>
+        <source>videowidget_lbl_text</source>
+        <translation>%1 picture, show %2 s</translation>
+    </message>
+    <message>
+        <source>循环次数</source>
+        <translation>Cycle times</translation>
+    </message>
+</context>
+<context>
+    <name>LoadGifDialog</name>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>loadgif_loading_tip</source>
+        <translation>Importing GIF pictures,Please don&apos;t cancel!</translation>
+    </message>
+    <message>
+        <source>The GIF file &quot;%1&quot; cannot be read.</source>
+        <translation>The GIF file &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to cut the frames of the GIF file &quot;%1&quot;.</source>
+        <translation>There is not enough memory to cut the frames of the GIF file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The temporary folder &quot;%1&quot; cannot be created.</source>
+        <translation>The temporary folder &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>The GIF frame could not be saved as &quot;%1&quot;: %2</source>
+        <translation>The GIF frame could not be saved as &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoadImagesDialog</name>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>action_btn_load_over</source>
+        <translation>Import completed</translation>
+    </message>
+    <message>
+        <source>loadimg_loading_showpath</source>
+        <translation>Picture the path and file name:%1</translation>
+    </message>
+    <message>
+        <source>loadimg_loading_tip</source>
+        <translation>Importing the %1 picture, a total of %2 picture</translation>
+    </message>
+    <message>
+        <source>loadimg_window_title</source>
+        <translation>Import Image</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>These files could not be imported and were skipped:</source>
+        <translation>These files could not be imported and were skipped:</translation>
+    </message>
+</context>
+<context>
+    <name>LoadMediaDialog</name>
+    <message>
+        <source>%1hour%2minute%3second</source>
+        <translation type="vanished">%1H %2M %3S</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation type="vanished">Dialog</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">Tip</translation>
+    </message>
+    <message>
+        <source>loadvideo_init_player_error</source>
+        <translation type="vanished">Failed to initialize, cannot play video!</translation>
+    </message>
+    <message>
+        <source>loadvideo_loading_tip</source>
+        <translation type="vanished">Please do not cancel!</translation>
+    </message>
+    <message>
+        <source>loadvideo_player_error</source>
+        <translation type="vanished">Failed to play!</translation>
+    </message>
+    <message>
+        <source>loadvideo_select_file</source>
+        <translation type="vanished">Select the video file</translation>
+    </message>
+    <message>
+        <source>loadvideo_tip</source>
+        <translation type="vanished">Import video</translation>
+    </message>
+    <message>
+        <source>loadvideo_tip2</source>
+        <translation type="vanished">Import video - </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>action_title_default</source>
@@ -41,7 +399,7 @@
     </message>
     <message>
         <source>dialog_title_downloading</source>
-        <translation>Downloading to the U disk, Please don't cancel!</translation>
+        <translation>Downloading to the U disk, Please don&apos;t cancel!</translation>
     </message>
     <message>
         <source>dialog_title_load_gif</source>
@@ -53,19 +411,19 @@
     </message>
     <message>
         <source>dialog_title_not_find_default</source>
-        <translation>The system default file does not exist!</translation>
+        <translation type="vanished">The system default file does not exist!</translation>
     </message>
     <message>
         <source>dialog_title_preview_error1</source>
-        <translation>No effect of U disk file, please select another U disk!</translation>
+        <translation type="vanished">No effect of U disk file, please select another U disk!</translation>
     </message>
     <message>
         <source>dialog_title_reading_sys</source>
-        <translation>Reading the default file, please do not cancel!</translation>
+        <translation type="vanished">Reading the default file, please do not cancel!</translation>
     </message>
     <message>
         <source>dialog_title_reading_usb</source>
-        <translation>Reading data from the U disk, please do not cancel!</translation>
+        <translation type="vanished">Reading data from the U disk, please do not cancel!</translation>
     </message>
     <message>
         <source>dialog_title_tip</source>
@@ -77,11 +435,66 @@
     </message>
     <message>
         <source>图片列表</source>
-        <translation>Picture List</translation>
+        <translation type="vanished">Picture List</translation>
     </message>
     <message>
         <source>视频列表</source>
-        <translation>Video List</translation>
+        <translation type="vanished">Video List</translation>
+    </message>
+    <message>
+        <source>编辑图片</source>
+        <translation type="vanished">Picture editing</translation>
+    </message>
+    <message>
+        <source>删除图片</source>
+        <translation type="vanished">Del</translation>
+    </message>
+    <message>
+        <source>编辑视频</source>
+        <translation type="vanished">Edit</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation type="vanished">Del</translation>
+    </message>
+    <message>
+        <source>图片最多只能包含%1张图片！</source>
+        <translation>The picture list can hold at most %1 pictures!</translation>
+    </message>
+    <message>
+        <source>颜色调试参数</source>
+        <translation>Colour calibration</translation>
+    </message>
+    <message>
+        <source>调整对比度</source>
+        <translation>Adjust contrast</translation>
+    </message>
+    <message>
+        <source> Ver: %1</source>
+        <translation> Ver: %1</translation>
+    </message>
+    <message>
+        <source> LINE:%1</source>
+        <translation> LINE:%1</translation>
+    </message>
+    <message>
+        <source> LED:%1</source>
+        <translation> LED:%1</translation>
+    </message>
+    <message>
+        <source>开机U盘扫描</source>
+        <translation>Scanning for USB sticks at start-up</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not written.</source>
+        <translation>The card file %1 was not written.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowForm</name>
+    <message>
+        <source>Rotavue Display</source>
+        <translation>Rotavue Display</translation>
     </message>
     <message>
         <source>编辑图片</source>
@@ -100,46 +513,12 @@
         <translation>Del</translation>
     </message>
     <message>
-        <source>图片最多只能包含%1张图片！</source>
-        <translation>The picture list can hold at most %1 pictures!</translation>
+        <source>图片列表</source>
+        <translation>Picture List</translation>
     </message>
     <message>
-        <source>颜色调试参数</source>
-        <translation>Colour calibration</translation>
-    </message>
-    <message>
-        <source>调整对比度</source>
-        <translation>Adjust contrast</translation>
-    </message>
-</context>
-<context>
-    <name>ImageObjectWidget</name>
-    <message>
-        <source>imgwidget_lbl_text2</source>
-        <translation>%1 </translation>
-    </message>
-    <message>
-        <source>imgwidget_lbl_text3</source>
-        <translation> </translation>
-    </message>
-    <message>
-        <source>imgwidget_lbl_text4</source>
-        <translation>s</translation>
-    </message>
-</context>
-<context>
-    <name>ListImageItemDelegate</name>
-    <message>
-        <source>imgwidget_lbl_text2</source>
-        <translation>%1 </translation>
-    </message>
-    <message>
-        <source>imgwidget_lbl_text3</source>
-        <translation> </translation>
-    </message>
-    <message>
-        <source>imgwidget_lbl_text4</source>
-        <translation>s</translation>
+        <source>视频列表</source>
+        <translation>Video List</translation>
     </message>
 </context>
 <context>
@@ -154,56 +533,22 @@
     </message>
 </context>
 <context>
-    <name>ListMediaItemDelegate</name>
+    <name>PictureLoader</name>
     <message>
-        <source>videowidget_lbl_text</source>
-        <translation>%1 picture, show %2 s</translation>
+        <source>it is a folder, not a picture file.</source>
+        <translation>it is a folder, not a picture file.</translation>
     </message>
     <message>
-        <source>循环次数</source>
-        <translation>Cycle times</translation>
-    </message>
-</context>
-<context>
-    <name>LoadGifDialog</name>
-    <message>
-        <source>action_btn_cancel</source>
-        <translation>Cancel</translation>
+        <source>it is not a picture Rotavue can read.</source>
+        <translation>it is not a picture Rotavue can read.</translation>
     </message>
     <message>
-        <source>dialog_title_tip</source>
-        <translation>Tip</translation>
+        <source>the picture is too large (%1 x %2 pixels).</source>
+        <translation>the picture is too large (%1 x %2 pixels).</translation>
     </message>
     <message>
-        <source>loadgif_loading_tip</source>
-        <translation>Importing GIF pictures,Please don't cancel!</translation>
-    </message>
-</context>
-<context>
-    <name>LoadImagesDialog</name>
-    <message>
-        <source>action_btn_cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>action_btn_load_over</source>
-        <translation>Import completed</translation>
-    </message>
-    <message>
-        <source>loadimg_loading_showpath</source>
-        <translation>Picture the path and file name:%1</translation>
-    </message>
-    <message>
-        <source>loadimg_loading_tip</source>
-        <translation>Importing the %1 picture, a total of %2 picture</translation>
-    </message>
-    <message>
-        <source>loadimg_window_title</source>
-        <translation>Import Image</translation>
-    </message>
-    <message>
-        <source>dialog_title_tip</source>
-        <translation>Tip</translation>
+        <source>the file is damaged or incomplete.</source>
+        <translation>the file is damaged or incomplete.</translation>
     </message>
 </context>
 <context>
@@ -245,29 +590,6 @@
     </message>
 </context>
 <context>
-    <name>GetSaveFileDialog</name>
-    <message>
-        <source>请输入保存的文件名</source>
-        <translation>Please enter the file name!</translation>
-    </message>
-    <message>
-        <source>请输入保存的文件名！</source>
-        <translation>Please enter the file name!</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>dialog_title_tip</source>
-        <translation>Tip</translation>
-    </message>
-</context>
-<context>
     <name>SetSaveParamsDialog</name>
     <message>
         <source>设置U盘参数</source>
@@ -295,29 +617,63 @@
     </message>
 </context>
 <context>
-    <name>GetImgeLocationDialog</name>
+    <name>SettingColorForm</name>
     <message>
-        <source>放大图片</source>
-        <translation>ZoomIn</translation>
+        <source>颜色参数设置</source>
+        <translation>Colour calibration</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateImageContract</name>
+    <message>
+        <source>updatecontract_btn_title</source>
+        <translation>Adjust the contrast</translation>
     </message>
     <message>
-        <source>缩小图片</source>
-        <translation>ZoomOut</translation>
+        <source>updatecontract_lbl_title</source>
+        <translation>Contrast:</translation>
+    </message>
+    <message>
+        <source>action_btn_ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLedCountDialog</name>
+    <message>
+        <source>修改LED数量</source>
+        <translation>Change the LED count</translation>
+    </message>
+    <message>
+        <source>LED数量：</source>
+        <translation>LED count:</translation>
     </message>
     <message>
         <source>确定</source>
         <translation>Ok</translation>
     </message>
     <message>
-        <source>dialog_title_tip</source>
-        <translation>Tip</translation>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
-    <name>SettingColorForm</name>
+    <name>UpdateLineNumberDialog</name>
     <message>
-        <source>颜色参数设置</source>
-        <translation>Colour calibration</translation>
+        <source>修改分辨率</source>
+        <translation>Change the line count</translation>
+    </message>
+    <message>
+        <source>分辨率：</source>
+        <translation>Line count:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,7 @@
 #include "ui/DisplayGeometryFlow.h"
 
 #include "app/DisplayParameters.h"
-#include "ui/UiLog.h"
+#include "ui/GeometryLog.h"
 #include "ui/UpdateLedCountDialog.h"
 #include "ui/UpdateLineNumberDialog.h"
 
@@ -38,7 +38,7 @@ bool DisplayGeometryFlow::change(int current, void (*store)(int), const char *de
     }
     if (value == current)
         return false;
-    qCDebug(lcUi) << debugLine << value;
+    qCDebug(lcGeometry) << debugLine << value;
 
     QMessageBox box(QMessageBox::NoIcon, tr("提示"), message, QMessageBox::Ok | QMessageBox::Cancel, window);
     box.setInformativeText(tr("所有的打开的图片效果将会被删除，是否继续？"));

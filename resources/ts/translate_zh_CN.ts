@@ -1,0 +1,635 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CardFileName</name>
+    <message>
+        <source>The file name &quot;%1&quot; contains &quot;%2&quot;. Enter a name without a folder; the card file always goes to the root of the stick.</source>
+        <translation>文件名“%1”包含“%2”。请输入不含文件夹的名称；卡文件总是保存在U盘的根目录。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a control character, which a USB stick cannot store. Please enter another name.</source>
+        <translation>文件名“%1”包含U盘无法保存的控制字符。请输入其他名称。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains &quot;%2&quot;, which a USB stick cannot store in a file name. Please leave out any of %3.</source>
+        <translation>文件名“%1”包含“%2”，U盘的文件名中不能有它。请不要使用 %3 中的任何字符。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; is made only of dots and spaces. Please enter a name with letters or digits.</source>
+        <translation>文件名“%1”只由点和空格组成。请输入含有字母或数字的名称。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</source>
+        <translation>文件名“%1...”对U盘来说太长。请输入较短的名称。</translation>
+    </message>
+</context>
+<context>
+    <name>CardWriter</name>
+    <message>
+        <source>picture %1</source>
+        <translation>图片 %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>序列 %2 的第 %1 帧</translation>
+    </message>
+    <message>
+        <source>Not enough space for the card file %1: it needs %2, but only %3 are free on %4. Free some space or use another stick.</source>
+        <translation>卡文件 %1 的空间不足：需要 %2，但 %4 上只有 %3 可用。请释放一些空间或使用其他U盘。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>以及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>The card file %1 was written, but the data of %2 could not be read; the display shows black there. Convert those pictures again and download once more.</source>
+        <translation>卡文件 %1 已写入，但无法读取 %2 的数据；显示屏在那里显示黑色。请重新转换这些图片并再次下载。</translation>
+    </message>
+    <message>
+        <source>Cannot create the card file %1: %2.</source>
+        <translation>无法创建卡文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The download to %1 was cancelled; the card file was not saved.</source>
+        <translation>下载到 %1 已取消；卡文件没有保存。</translation>
+    </message>
+    <message>
+        <source>Writing the card file %1 failed: %2. The stick may be full or was removed; the card file was not saved.</source>
+        <translation>写入卡文件 %1 失败：%2。U盘可能已满或已被拔出；卡文件没有保存。</translation>
+    </message>
+    <message>
+        <source>The card file %1 could not be saved: %2.</source>
+        <translation>卡文件 %1 无法保存：%2。</translation>
+    </message>
+    <message>
+        <source>The card file %1 was written, but the stick did not confirm it: %2. Download again before removing the stick.</source>
+        <translation>卡文件 %1 已写入，但U盘没有确认：%2。请在拔出U盘之前再下载一次。</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not written.</source>
+        <translation>卡文件 %1 没有写入。</translation>
+    </message>
+    <message>
+        <source>The old card file %1 could not be removed to make room for the new one.</source>
+        <translation>无法删除旧的卡文件 %1，不能为新文件腾出空间。</translation>
+    </message>
+    <message>
+        <source>The old card file was removed to make room.</source>
+        <translation>旧的卡文件已被删除，以腾出空间。</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not saved.</source>
+        <translation>卡文件 %1 没有保存。</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenStick</name>
+    <message>
+        <source>The stick %1 is no longer there: it was removed or replaced after it was chosen.</source>
+        <translation>U盘 %1 已不在：它在被选择之后被拔出或更换了。</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayGeometryFlow</name>
+    <message>
+        <source>LED数量被修改.</source>
+        <translation>LED数量被修改.</translation>
+    </message>
+    <message>
+        <source>分辨率被修改.</source>
+        <translation>分辨率被修改.</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>所有的打开的图片效果将会被删除，是否继续？</source>
+        <translation>所有的打开的图片效果将会被删除，是否继续？</translation>
+    </message>
+</context>
+<context>
+    <name>DiyForm</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">提示</translation>
+    </message>
+    <message>
+        <source>diyform_cancel_diy_title</source>
+        <translation type="vanished">确定要放弃DIY效果吗？</translation>
+    </message>
+    <message>
+        <source>diyform_lblfont_title</source>
+        <translation type="vanished">字体：%1
+字号：%2</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_selectfile</source>
+        <translation type="vanished">保存DIY效果</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_tip</source>
+        <translation type="vanished">是否将DIY效果保存到电脑？</translation>
+    </message>
+</context>
+<context>
+    <name>GetImgeLocationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>放大图片</source>
+        <translation>放大图片</translation>
+    </message>
+    <message>
+        <source>缩小图片</source>
+        <translation>缩小图片</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>GetSaveFileDialog</name>
+    <message>
+        <source>请输入保存的文件名</source>
+        <translation>请输入保存的文件名</translation>
+    </message>
+    <message>
+        <source>请输入保存的文件名！</source>
+        <translation>请输入保存的文件名！</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>GifFrameSource</name>
+    <message>
+        <source>The GIF file &quot;%1&quot; cannot be imported: %2</source>
+        <translation>GIF文件“%1”无法导入：%2</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>它是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>it is not a GIF picture.</source>
+        <translation>它不是GIF图片。</translation>
+    </message>
+    <message>
+        <source>its pictures are too large (%1 x %2 pixels).</source>
+        <translation>它的图片太大（%1 x %2 像素）。</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete.</source>
+        <translation>文件已损坏或不完整。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileCheck</name>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>the file is empty.</source>
+        <translation>文件是空的。</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened (%1).</source>
+        <translation>文件无法打开（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageObjectWidget</name>
+    <message>
+        <source>imgwidget_lbl_text2</source>
+        <translation>第%1张</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text3</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text4</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>ListImageItemDelegate</name>
+    <message>
+        <source>imgwidget_lbl_text2</source>
+        <translation>第%1张</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text3</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text4</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>ListMediaItemDelegate</name>
+    <message>
+        <source>videowidget_lbl_text</source>
+        <translation>%1张图片  显示%2秒</translation>
+    </message>
+    <message>
+        <source>循环次数</source>
+        <translation>循环次数</translation>
+    </message>
+</context>
+<context>
+    <name>LoadGifDialog</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>loadgif_loading_tip</source>
+        <translation>正在导入GIF图片，请不要取消！</translation>
+    </message>
+    <message>
+        <source>The GIF file &quot;%1&quot; cannot be read.</source>
+        <translation>GIF文件“%1”无法读取。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to cut the frames of the GIF file &quot;%1&quot;.</source>
+        <translation>内存不足，无法切分GIF文件“%1”的帧。</translation>
+    </message>
+    <message>
+        <source>The temporary folder &quot;%1&quot; cannot be created.</source>
+        <translation>无法创建临时文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>The GIF frame could not be saved as &quot;%1&quot;: %2</source>
+        <translation>GIF帧无法保存为“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>LoadImagesDialog</name>
+    <message>
+        <source>loadimg_loading_tip</source>
+        <translation>正在导入第%1张图片，共%2张图片</translation>
+    </message>
+    <message>
+        <source>loadimg_loading_showpath</source>
+        <translation>图片的路径和文件名：%1</translation>
+    </message>
+    <message>
+        <source>loadimg_window_title</source>
+        <translation>导入图片</translation>
+    </message>
+    <message>
+        <source>action_btn_load_over</source>
+        <translation>导入完成</translation>
+    </message>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>These files could not be imported and were skipped:</source>
+        <translation>以下文件无法导入，已跳过：</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>LoadMediaDialog</name>
+    <message>
+        <source>%1hour%2minute%3second</source>
+        <translation type="vanished">%1小时%2分%3秒</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation type="vanished">对话框</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">提示</translation>
+    </message>
+    <message>
+        <source>loadvideo_init_player_error</source>
+        <translation type="vanished">初始化失败，无法播放视频！</translation>
+    </message>
+    <message>
+        <source>loadvideo_loading_tip</source>
+        <translation type="vanished">请不要取消！</translation>
+    </message>
+    <message>
+        <source>loadvideo_player_error</source>
+        <translation type="vanished">播放失败！</translation>
+    </message>
+    <message>
+        <source>loadvideo_select_file</source>
+        <translation type="vanished">选择视频文件</translation>
+    </message>
+    <message>
+        <source>loadvideo_tip</source>
+        <translation type="vanished">导入视频</translation>
+    </message>
+    <message>
+        <source>loadvideo_tip2</source>
+        <translation type="vanished">导入视频 - </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>调整对比度</source>
+        <translation>调整对比度</translation>
+    </message>
+    <message>
+        <source>颜色调试参数</source>
+        <translation>颜色调试参数</translation>
+    </message>
+    <message>
+        <source> Ver: %1</source>
+        <translation> 版本：%1</translation>
+    </message>
+    <message>
+        <source> LINE:%1</source>
+        <translation> 线数：%1</translation>
+    </message>
+    <message>
+        <source> LED:%1</source>
+        <translation> LED数：%1</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>图片最多只能包含%1张图片！</source>
+        <translation>图片最多只能包含%1张图片！</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_picture</source>
+        <translation>导入图片文件</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_gif</source>
+        <translation>导入GIF文件</translation>
+    </message>
+    <message>
+        <source>action_title_open_image</source>
+        <translation>导入图片</translation>
+    </message>
+    <message>
+        <source>action_title_download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>action_title_new_diy</source>
+        <translation>新建DIY</translation>
+    </message>
+    <message>
+        <source>action_title_import_video</source>
+        <translation>导入视频</translation>
+    </message>
+    <message>
+        <source>action_title_import_gif</source>
+        <translation>导入GIF图片</translation>
+    </message>
+    <message>
+        <source>action_title_preview</source>
+        <translation>预览U盘</translation>
+    </message>
+    <message>
+        <source>action_title_default</source>
+        <translation>恢复出厂内容</translation>
+    </message>
+    <message>
+        <source>action_title_menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>menu_title_tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>开机U盘扫描</source>
+        <translation>开机U盘扫描</translation>
+    </message>
+    <message>
+        <source>dialog_title_downloading</source>
+        <translation>正在下载到U盘，请不要取消！</translation>
+    </message>
+    <message>
+        <source>dialog_title_download_suc</source>
+        <translation>下载成功：%1</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not written.</source>
+        <translation>卡文件 %1 没有写入。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowForm</name>
+    <message>
+        <source>Rotavue Display</source>
+        <translation>Rotavue Display</translation>
+    </message>
+    <message>
+        <source>编辑图片</source>
+        <translation>编辑图片</translation>
+    </message>
+    <message>
+        <source>删除图片</source>
+        <translation>删除图片</translation>
+    </message>
+    <message>
+        <source>编辑视频</source>
+        <translation>编辑视频</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>删除视频</translation>
+    </message>
+    <message>
+        <source>图片列表</source>
+        <translation>图片列表</translation>
+    </message>
+    <message>
+        <source>视频列表</source>
+        <translation>视频列表</translation>
+    </message>
+</context>
+<context>
+    <name>MediaObjectWidget</name>
+    <message>
+        <source>videowidget_lbl_text</source>
+        <translation>%1张图片  显示%2秒</translation>
+    </message>
+    <message>
+        <source>videowidget_lbl_loopcount</source>
+        <translation>循环次数</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>it is a folder, not a picture file.</source>
+        <translation>它是一个文件夹，不是图片文件。</translation>
+    </message>
+    <message>
+        <source>it is not a picture Rotavue can read.</source>
+        <translation>它不是Rotavue能读取的图片。</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels).</source>
+        <translation>图片太大（%1 x %2 像素）。</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete.</source>
+        <translation>文件已损坏或不完整。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>SelectUsbPathDialog</name>
+    <message>
+        <source>选择U盘路径</source>
+        <translation>选择U盘路径</translation>
+    </message>
+    <message>
+        <source>当前检测到的所有U盘：</source>
+        <translation>当前检测到的所有U盘：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>selectusb_title</source>
+        <translation>请选择U盘路径。</translation>
+    </message>
+</context>
+<context>
+    <name>SetSaveParamsDialog</name>
+    <message>
+        <source>设置U盘参数</source>
+        <translation>设置U盘参数</translation>
+    </message>
+    <message>
+        <source>图片和视频都播放</source>
+        <translation>图片和视频都播放</translation>
+    </message>
+    <message>
+        <source>只播放视频</source>
+        <translation>只播放视频</translation>
+    </message>
+    <message>
+        <source>只播放图片</source>
+        <translation>只播放图片</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SettingColorForm</name>
+    <message>
+        <source>颜色参数设置</source>
+        <translation>颜色参数设置</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateImageContract</name>
+    <message>
+        <source>updatecontract_btn_title</source>
+        <translation>调整对比度</translation>
+    </message>
+    <message>
+        <source>updatecontract_lbl_title</source>
+        <translation>对比度：</translation>
+    </message>
+    <message>
+        <source>action_btn_ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLedCountDialog</name>
+    <message>
+        <source>修改LED数量</source>
+        <translation>修改LED数量</translation>
+    </message>
+    <message>
+        <source>LED数量：</source>
+        <translation>LED数量：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLineNumberDialog</name>
+    <message>
+        <source>修改分辨率</source>
+        <translation>修改分辨率</translation>
+    </message>
+    <message>
+        <source>分辨率：</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,635 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_HK">
+<context>
+    <name>CardFileName</name>
+    <message>
+        <source>The file name &quot;%1&quot; contains &quot;%2&quot;. Enter a name without a folder; the card file always goes to the root of the stick.</source>
+        <translation>檔案名稱「%1」包含「%2」。請輸入不含資料夾的名稱；卡檔案總是儲存在USB手指的根目錄。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a control character, which a USB stick cannot store. Please enter another name.</source>
+        <translation>檔案名稱「%1」包含USB手指無法儲存的控制字元。請輸入其他名稱。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains &quot;%2&quot;, which a USB stick cannot store in a file name. Please leave out any of %3.</source>
+        <translation>檔案名稱「%1」包含「%2」，USB手指的檔案名稱中不能有它。請不要使用 %3 中的任何字元。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; is made only of dots and spaces. Please enter a name with letters or digits.</source>
+        <translation>檔案名稱「%1」只由點和空格組成。請輸入含有字母或數字的名稱。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</source>
+        <translation>檔案名稱「%1...」對USB手指來說太長。請輸入較短的名稱。</translation>
+    </message>
+</context>
+<context>
+    <name>CardWriter</name>
+    <message>
+        <source>picture %1</source>
+        <translation>圖片 %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>序列 %2 的第 %1 幀</translation>
+    </message>
+    <message>
+        <source>Not enough space for the card file %1: it needs %2, but only %3 are free on %4. Free some space or use another stick.</source>
+        <translation>卡檔案 %1 的空間不足：需要 %2，但 %4 上只有 %3 可用。請釋放一些空間或使用其他USB手指。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>以及另外 %1 個</translation>
+    </message>
+    <message>
+        <source>The card file %1 was written, but the data of %2 could not be read; the display shows black there. Convert those pictures again and download once more.</source>
+        <translation>卡檔案 %1 已寫入，但無法讀取 %2 的資料；顯示屏在那裡顯示黑色。請重新轉換這些圖片並再次下載。</translation>
+    </message>
+    <message>
+        <source>Cannot create the card file %1: %2.</source>
+        <translation>無法建立卡檔案 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The download to %1 was cancelled; the card file was not saved.</source>
+        <translation>下載到 %1 已取消；卡檔案沒有儲存。</translation>
+    </message>
+    <message>
+        <source>Writing the card file %1 failed: %2. The stick may be full or was removed; the card file was not saved.</source>
+        <translation>寫入卡檔案 %1 失敗：%2。USB手指可能已滿或已被拔出；卡檔案沒有儲存。</translation>
+    </message>
+    <message>
+        <source>The card file %1 could not be saved: %2.</source>
+        <translation>卡檔案 %1 無法儲存：%2。</translation>
+    </message>
+    <message>
+        <source>The card file %1 was written, but the stick did not confirm it: %2. Download again before removing the stick.</source>
+        <translation>卡檔案 %1 已寫入，但USB手指沒有確認：%2。請在拔出USB手指之前再下載一次。</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not written.</source>
+        <translation>卡檔案 %1 沒有寫入。</translation>
+    </message>
+    <message>
+        <source>The old card file %1 could not be removed to make room for the new one.</source>
+        <translation>無法刪除舊的卡檔案 %1，不能為新檔案騰出空間。</translation>
+    </message>
+    <message>
+        <source>The old card file was removed to make room.</source>
+        <translation>舊的卡檔案已被刪除，以騰出空間。</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not saved.</source>
+        <translation>卡檔案 %1 沒有儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenStick</name>
+    <message>
+        <source>The stick %1 is no longer there: it was removed or replaced after it was chosen.</source>
+        <translation>USB手指 %1 已不在：它在被選擇之後被拔出或更換了。</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayGeometryFlow</name>
+    <message>
+        <source>LED数量被修改.</source>
+        <translation>LED數量被修改。</translation>
+    </message>
+    <message>
+        <source>分辨率被修改.</source>
+        <translation>解像度被修改。</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>所有的打开的图片效果将会被删除，是否继续？</source>
+        <translation>所有開啟的圖片效果將會被刪除，是否繼續？</translation>
+    </message>
+</context>
+<context>
+    <name>DiyForm</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">提示</translation>
+    </message>
+    <message>
+        <source>diyform_cancel_diy_title</source>
+        <translation type="vanished">確定要放棄DIY效果嗎？</translation>
+    </message>
+    <message>
+        <source>diyform_lblfont_title</source>
+        <translation type="vanished">字型：%1
+字號：%2</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_selectfile</source>
+        <translation type="vanished">儲存DIY效果</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_tip</source>
+        <translation type="vanished">是否將DIY效果儲存到電腦？</translation>
+    </message>
+</context>
+<context>
+    <name>GetImgeLocationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>放大图片</source>
+        <translation>放大圖片</translation>
+    </message>
+    <message>
+        <source>缩小图片</source>
+        <translation>縮小圖片</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>GetSaveFileDialog</name>
+    <message>
+        <source>请输入保存的文件名</source>
+        <translation>請輸入儲存的檔案名稱</translation>
+    </message>
+    <message>
+        <source>请输入保存的文件名！</source>
+        <translation>請輸入儲存的檔案名稱！</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>GifFrameSource</name>
+    <message>
+        <source>The GIF file &quot;%1&quot; cannot be imported: %2</source>
+        <translation>GIF檔案「%1」無法匯入：%2</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>它是一個資料夾。</translation>
+    </message>
+    <message>
+        <source>it is not a GIF picture.</source>
+        <translation>它不是GIF圖片。</translation>
+    </message>
+    <message>
+        <source>its pictures are too large (%1 x %2 pixels).</source>
+        <translation>它的圖片太大（%1 x %2 像素）。</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete.</source>
+        <translation>檔案已損壞或不完整。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileCheck</name>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>檔案不存在。</translation>
+    </message>
+    <message>
+        <source>the file is empty.</source>
+        <translation>檔案是空的。</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened (%1).</source>
+        <translation>檔案無法開啟（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageObjectWidget</name>
+    <message>
+        <source>imgwidget_lbl_text2</source>
+        <translation>第%1張</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text3</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text4</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>ListImageItemDelegate</name>
+    <message>
+        <source>imgwidget_lbl_text2</source>
+        <translation>第%1張</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text3</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>imgwidget_lbl_text4</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>ListMediaItemDelegate</name>
+    <message>
+        <source>videowidget_lbl_text</source>
+        <translation>%1張圖片  顯示%2秒</translation>
+    </message>
+    <message>
+        <source>循环次数</source>
+        <translation>循環次數</translation>
+    </message>
+</context>
+<context>
+    <name>LoadGifDialog</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>loadgif_loading_tip</source>
+        <translation>正在匯入GIF圖片，請不要取消！</translation>
+    </message>
+    <message>
+        <source>The GIF file &quot;%1&quot; cannot be read.</source>
+        <translation>GIF檔案「%1」無法讀取。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to cut the frames of the GIF file &quot;%1&quot;.</source>
+        <translation>記憶體不足，無法切分GIF檔案「%1」的幀。</translation>
+    </message>
+    <message>
+        <source>The temporary folder &quot;%1&quot; cannot be created.</source>
+        <translation>無法建立暫存資料夾「%1」。</translation>
+    </message>
+    <message>
+        <source>The GIF frame could not be saved as &quot;%1&quot;: %2</source>
+        <translation>GIF幀無法儲存為「%1」：%2</translation>
+    </message>
+</context>
+<context>
+    <name>LoadImagesDialog</name>
+    <message>
+        <source>loadimg_loading_tip</source>
+        <translation>正在匯入第%1張圖片，共%2張圖片</translation>
+    </message>
+    <message>
+        <source>loadimg_loading_showpath</source>
+        <translation>圖片的路徑和檔案名稱：%1</translation>
+    </message>
+    <message>
+        <source>loadimg_window_title</source>
+        <translation>匯入圖片</translation>
+    </message>
+    <message>
+        <source>action_btn_load_over</source>
+        <translation>匯入完成</translation>
+    </message>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>These files could not be imported and were skipped:</source>
+        <translation>以下檔案無法匯入，已略過：</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>LoadMediaDialog</name>
+    <message>
+        <source>%1hour%2minute%3second</source>
+        <translation type="vanished">%1小時%2分%3秒</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation type="vanished">對話框</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">提示</translation>
+    </message>
+    <message>
+        <source>loadvideo_init_player_error</source>
+        <translation type="vanished">初始化失敗，無法播放影片！</translation>
+    </message>
+    <message>
+        <source>loadvideo_loading_tip</source>
+        <translation type="vanished">請不要取消！</translation>
+    </message>
+    <message>
+        <source>loadvideo_player_error</source>
+        <translation type="vanished">播放失敗！</translation>
+    </message>
+    <message>
+        <source>loadvideo_select_file</source>
+        <translation type="vanished">選擇影片檔案</translation>
+    </message>
+    <message>
+        <source>loadvideo_tip</source>
+        <translation type="vanished">匯入影片</translation>
+    </message>
+    <message>
+        <source>loadvideo_tip2</source>
+        <translation type="vanished">匯入影片 - </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>调整对比度</source>
+        <translation>調整對比度</translation>
+    </message>
+    <message>
+        <source>颜色调试参数</source>
+        <translation>顏色調試參數</translation>
+    </message>
+    <message>
+        <source> Ver: %1</source>
+        <translation> 版本：%1</translation>
+    </message>
+    <message>
+        <source> LINE:%1</source>
+        <translation> 線數：%1</translation>
+    </message>
+    <message>
+        <source> LED:%1</source>
+        <translation> LED數：%1</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>图片最多只能包含%1张图片！</source>
+        <translation>圖片最多只能包含%1張圖片！</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_picture</source>
+        <translation>匯入圖片檔案</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_gif</source>
+        <translation>匯入GIF檔案</translation>
+    </message>
+    <message>
+        <source>action_title_open_image</source>
+        <translation>匯入圖片</translation>
+    </message>
+    <message>
+        <source>action_title_download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>action_title_new_diy</source>
+        <translation>新增DIY</translation>
+    </message>
+    <message>
+        <source>action_title_import_video</source>
+        <translation>匯入影片</translation>
+    </message>
+    <message>
+        <source>action_title_import_gif</source>
+        <translation>匯入GIF圖片</translation>
+    </message>
+    <message>
+        <source>action_title_preview</source>
+        <translation>預覽USB手指</translation>
+    </message>
+    <message>
+        <source>action_title_default</source>
+        <translation>恢復出廠內容</translation>
+    </message>
+    <message>
+        <source>action_title_menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>menu_title_tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>开机U盘扫描</source>
+        <translation>開機掃描USB手指</translation>
+    </message>
+    <message>
+        <source>dialog_title_downloading</source>
+        <translation>正在下載到USB手指，請不要取消！</translation>
+    </message>
+    <message>
+        <source>dialog_title_download_suc</source>
+        <translation>下載成功：%1</translation>
+    </message>
+    <message>
+        <source>The card file %1 was not written.</source>
+        <translation>卡檔案 %1 沒有寫入。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowForm</name>
+    <message>
+        <source>Rotavue Display</source>
+        <translation>Rotavue Display</translation>
+    </message>
+    <message>
+        <source>编辑图片</source>
+        <translation>編輯圖片</translation>
+    </message>
+    <message>
+        <source>删除图片</source>
+        <translation>刪除圖片</translation>
+    </message>
+    <message>
+        <source>编辑视频</source>
+        <translation>編輯影片</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>刪除影片</translation>
+    </message>
+    <message>
+        <source>图片列表</source>
+        <translation>圖片列表</translation>
+    </message>
+    <message>
+        <source>视频列表</source>
+        <translation>影片列表</translation>
+    </message>
+</context>
+<context>
+    <name>MediaObjectWidget</name>
+    <message>
+        <source>videowidget_lbl_text</source>
+        <translation>%1張圖片  顯示%2秒</translation>
+    </message>
+    <message>
+        <source>videowidget_lbl_loopcount</source>
+        <translation>循環次數</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>it is a folder, not a picture file.</source>
+        <translation>它是一個資料夾，不是圖片檔案。</translation>
+    </message>
+    <message>
+        <source>it is not a picture Rotavue can read.</source>
+        <translation>它不是Rotavue能讀取的圖片。</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels).</source>
+        <translation>圖片太大（%1 x %2 像素）。</translation>
+    </message>
+    <message>
+        <source>the file is damaged or incomplete.</source>
+        <translation>檔案已損壞或不完整。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>action_btn_cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>SelectUsbPathDialog</name>
+    <message>
+        <source>选择U盘路径</source>
+        <translation>選擇USB手指路徑</translation>
+    </message>
+    <message>
+        <source>当前检测到的所有U盘：</source>
+        <translation>目前偵測到的所有USB手指：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>selectusb_title</source>
+        <translation>請選擇USB手指路徑。</translation>
+    </message>
+</context>
+<context>
+    <name>SetSaveParamsDialog</name>
+    <message>
+        <source>设置U盘参数</source>
+        <translation>設定USB手指參數</translation>
+    </message>
+    <message>
+        <source>图片和视频都播放</source>
+        <translation>圖片和影片都播放</translation>
+    </message>
+    <message>
+        <source>只播放视频</source>
+        <translation>只播放影片</translation>
+    </message>
+    <message>
+        <source>只播放图片</source>
+        <translation>只播放圖片</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SettingColorForm</name>
+    <message>
+        <source>颜色参数设置</source>
+        <translation>顏色參數設定</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateImageContract</name>
+    <message>
+        <source>updatecontract_btn_title</source>
+        <translation>調整對比度</translation>
+    </message>
+    <message>
+        <source>updatecontract_lbl_title</source>
+        <translation>對比度：</translation>
+    </message>
+    <message>
+        <source>action_btn_ok</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLedCountDialog</name>
+    <message>
+        <source>修改LED数量</source>
+        <translation>修改LED數量</translation>
+    </message>
+    <message>
+        <source>LED数量：</source>
+        <translation>LED數量：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLineNumberDialog</name>
+    <message>
+        <source>修改分辨率</source>
+        <translation>修改解像度</translation>
+    </message>
+    <message>
+        <source>分辨率：</source>
+        <translation>解像度：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+</TS>

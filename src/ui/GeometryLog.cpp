@@ -1,0 +1,3 @@
+#include "ui/GeometryLog.h"
+
+Q_LOGGING_CATEGORY(lcGeometry, "rotavue.ui.geometry")

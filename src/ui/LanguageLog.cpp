@@ -1,0 +1,3 @@
+#include "ui/LanguageLog.h"
+
+Q_LOGGING_CATEGORY(lcLanguage, "rotavue.ui.language")
