@@ -1,6 +1,7 @@
 #include "ui/ListImageItemDelegate.h"
 
 #include "display/ImageObject.h"
+#include "messaging/HandlerMessage.h"
 #include "ui/CustomTableItem.h"
 #include "ui/ImageObjectWidget.h"
 #include "ui/MainWindow.h"
@@ -53,5 +54,6 @@ QWidget *ListImageItemDelegate::createEditor(QWidget *parent, const QStyleOption
         return nullptr;
     auto *editor = new ImageObjectWidget(handler, image, index, parent);
     connect(editor, &ImageObjectWidget::imageIndexChanged, mainWindow, &MainWindow::onImageIndexChanged);
+    connect(editor, &RowEditor::recordEdited, mainWindow, &MainWindow::onRecordEdited);
     return editor;
 }

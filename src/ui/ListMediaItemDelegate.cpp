@@ -1,6 +1,7 @@
 #include "ui/ListMediaItemDelegate.h"
 
 #include "display/ImageObject.h"
+#include "messaging/HandlerMessage.h"
 #include "display/MediaObject.h"
 #include "ui/CustomTableItem.h"
 #include "ui/MainWindow.h"
@@ -51,5 +52,6 @@ QWidget *ListMediaItemDelegate::createEditor(QWidget *parent, const QStyleOption
         return nullptr;
     auto *editor = new MediaObjectWidget(handler, media, index, parent);
     connect(editor, &MediaObjectWidget::mediaIndexChanged, mainWindow, &MainWindow::onMediaIndexChanged);
+    connect(editor, &RowEditor::recordEdited, mainWindow, &MainWindow::onRecordEdited);
     return editor;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QItemDelegate>
+#include <QPointer>
 
 class HandlerMessage;
 class MainWindow;
@@ -17,6 +18,6 @@ public:
                           const QModelIndex &index) const override;
 
 private:
-    HandlerMessage *handler;
+    QPointer<HandlerMessage> handler; // the window deletes it before its tables
     MainWindow *mainWindow;
 };
