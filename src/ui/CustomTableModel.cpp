@@ -111,6 +111,9 @@ void CustomTableModel::delRow(int start, int count)
         qCDebug(lcUi) << "#CustomTableModel# delRow() index changed. " << i + 1;
     }
     endRemoveRows();
+    // The renumbered rows show their new numbers, open row editors included.
+    if (start < items.size())
+        emit dataChanged(index(start, 0), index(int(items.size()) - 1, columns - 1));
     emit playlistChanged();
 }
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 ImageObjectWidget::ImageObjectWidget(HandlerMessage *handler, ImageObject *image, const QModelIndex &index,
                                      QWidget *parent)
@@ -115,6 +116,16 @@ void ImageObjectWidget::onCurrentIndexChanged(int i)
 QObject *ImageObjectWidget::record() const
 {
     return picture;
+}
+
+void ImageObjectWidget::showRecord()
+{
+    if (positionBox) {
+        const QSignalBlocker quiet(positionBox); // showing is not choosing
+        positionBox->setCurrentIndex(picture->index() - 1);
+    }
+    if (timeEdit && !timeEdit->hasFocus())
+        showDisplayTime(picture->displayTime());
 }
 
 void ImageObjectWidget::showDisplayTime(double seconds)

@@ -21,6 +21,7 @@ public:
     ImageObject *image() const { return picture; }
     QObject *record() const override;
     void performStep(int what) override;
+    void showRecord() override;
     // Writes the display time into the time box, as the steps write it.
     void showDisplayTime(double seconds);
 

@@ -5,6 +5,7 @@
 #include "ui/CustomTableItem.h"
 #include "ui/ImageObjectWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/RowEditor.h"
 #include "ui/RowGeometry.h"
 #include "ui/RowPainter.h"
 
@@ -56,4 +57,10 @@ QWidget *ListImageItemDelegate::createEditor(QWidget *parent, const QStyleOption
     connect(editor, &ImageObjectWidget::imageIndexChanged, mainWindow, &MainWindow::onImageIndexChanged);
     connect(editor, &RowEditor::recordEdited, mainWindow, &MainWindow::onRecordEdited);
     return editor;
+}
+
+void ListImageItemDelegate::setEditorData(QWidget *editor, const QModelIndex &) const
+{
+    if (auto *row = qobject_cast<RowEditor *>(editor))
+        row->showRecord();
 }

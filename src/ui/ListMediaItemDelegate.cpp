@@ -5,6 +5,7 @@
 #include "display/MediaObject.h"
 #include "ui/CustomTableItem.h"
 #include "ui/MainWindow.h"
+#include "ui/RowEditor.h"
 #include "ui/MediaObjectWidget.h"
 #include "ui/RowGeometry.h"
 #include "ui/RowPainter.h"
@@ -54,4 +55,10 @@ QWidget *ListMediaItemDelegate::createEditor(QWidget *parent, const QStyleOption
     connect(editor, &MediaObjectWidget::mediaIndexChanged, mainWindow, &MainWindow::onMediaIndexChanged);
     connect(editor, &RowEditor::recordEdited, mainWindow, &MainWindow::onRecordEdited);
     return editor;
+}
+
+void ListMediaItemDelegate::setEditorData(QWidget *editor, const QModelIndex &) const
+{
+    if (auto *row = qobject_cast<RowEditor *>(editor))
+        row->showRecord();
 }

@@ -100,6 +100,12 @@ QObject *MediaObjectWidget::record() const
     return sequence;
 }
 
+void MediaObjectWidget::showRecord()
+{
+    if (!loopEdit->hasFocus())
+        showLoopCount(sequence->loopCount());
+}
+
 void MediaObjectWidget::showLoopCount(int loops)
 {
     loopEdit->setText(QString::number(loops));

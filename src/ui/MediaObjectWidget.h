@@ -22,6 +22,7 @@ public:
     MediaObject *media() const { return sequence; }
     QObject *record() const override;
     void performStep(int what) override;
+    void showRecord() override;
     // Writes the loop count into the loop box.
     void showLoopCount(int loops);
 

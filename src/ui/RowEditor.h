@@ -27,6 +27,9 @@ public:
     // One step of the held button's code on the record, shown in the editor.
     // Called by the main window with stepLock held.
     virtual void performStep(int what) = 0;
+    // Shows the record's values again (its number changed, or it changed
+    // elsewhere). A box the user is typing into keeps its text.
+    virtual void showRecord() = 0;
 
     // True while the button of this code is held, or once for the press that
     // started the chain (a quick press and release still makes one step).

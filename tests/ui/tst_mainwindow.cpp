@@ -16,6 +16,7 @@
 #include "TestWorkDir.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QToolBox>
@@ -414,6 +415,7 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QList<int>>("left");   // the colours (1..4) left, in row order
         QTest::addColumn<int>("current");       // the row current afterwards, -1 for none
+        QTest::newRow("delete the first") << "delete" << 0 << QList<int>{2, 3, 4} << 0;
         QTest::newRow("delete the second") << "delete" << 1 << QList<int>{1, 3, 4} << 1;
         QTest::newRow("delete the last") << "delete" << 3 << QList<int>{1, 2, 3} << 2;
         QTest::newRow("move the first to 3") << "move" << 0 << QList<int>{2, 3, 1, 4} << 2;
@@ -431,6 +433,8 @@ private slots:
             images.append(picture(i, ImageObject::PictureFile, 5, QRgb(i)));
             window.pictureModel()->appendItems({CustomTableItem(images.last())});
         }
+        window.show(); // the view opens row editors only when shown
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.form().tableView->setCurrentIndex(window.pictureModel()->index(row, 0));
         if (action == QLatin1String("delete"))
             window.onBtnDelImage();
@@ -447,6 +451,10 @@ private slots:
         QCOMPARE(table->selectionModel()->selectedRows().first().row(), current);
         QCOMPARE(int(previewColour(window) & 0xFFFFFF), left.at(current));
         QVERIFY(window.form().btnDelImage->isEnabled());
+        // The row editor open on it shows its new position, not the one it had.
+        auto *editor = qobject_cast<ImageObjectWidget *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(editor);
+        QCOMPARE(child<QComboBox>(editor, "positionBox")->currentIndex(), current);
 
         window.onBtnDelImage(); // a second Del removes what is shown, nothing else
         QVERIFY(!window.pictureList().contains(nullptr));
