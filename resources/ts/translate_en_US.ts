@@ -23,6 +23,10 @@
         <source>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</source>
         <translation>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</translation>
     </message>
+    <message>
+        <source>Please enter a name for the card file.</source>
+        <translation>Please enter a name for the card file.</translation>
+    </message>
 </context>
 <context>
     <name>CardWriter</name>
@@ -91,25 +95,6 @@
     </message>
 </context>
 <context>
-    <name>DisplayGeometryFlow</name>
-    <message>
-        <source>LED数量被修改.</source>
-        <translation>The LED count changes.</translation>
-    </message>
-    <message>
-        <source>分辨率被修改.</source>
-        <translation>The line count changes.</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Tip</translation>
-    </message>
-    <message>
-        <source>所有的打开的图片效果将会被删除，是否继续？</source>
-        <translation>Every picture and sequence in the lists will be removed. Continue?</translation>
-    </message>
-</context>
-<context>
     <name>DiyForm</name>
     <message>
         <source>dialog_title_tip</source>
@@ -148,12 +133,12 @@
         <translation>Ok</translation>
     </message>
     <message>
-        <source>dialog_title_tip</source>
-        <translation type="vanished">Tip</translation>
-    </message>
-    <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">Tip</translation>
     </message>
 </context>
 <context>
@@ -410,22 +395,6 @@
         <translation>Import Picture File</translation>
     </message>
     <message>
-        <source>dialog_title_not_find_default</source>
-        <translation type="vanished">The system default file does not exist!</translation>
-    </message>
-    <message>
-        <source>dialog_title_preview_error1</source>
-        <translation type="vanished">No effect of U disk file, please select another U disk!</translation>
-    </message>
-    <message>
-        <source>dialog_title_reading_sys</source>
-        <translation type="vanished">Reading the default file, please do not cancel!</translation>
-    </message>
-    <message>
-        <source>dialog_title_reading_usb</source>
-        <translation type="vanished">Reading data from the U disk, please do not cancel!</translation>
-    </message>
-    <message>
         <source>dialog_title_tip</source>
         <translation>Tip</translation>
     </message>
@@ -435,27 +404,27 @@
     </message>
     <message>
         <source>图片列表</source>
-        <translation type="vanished">Picture List</translation>
+        <translation>Picture List</translation>
     </message>
     <message>
         <source>视频列表</source>
-        <translation type="vanished">Video List</translation>
+        <translation>Video List</translation>
     </message>
     <message>
         <source>编辑图片</source>
-        <translation type="vanished">Picture editing</translation>
+        <translation>Picture editing</translation>
     </message>
     <message>
         <source>删除图片</source>
-        <translation type="vanished">Del</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>编辑视频</source>
-        <translation type="vanished">Edit</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>删除视频</source>
-        <translation type="vanished">Del</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>图片最多只能包含%1张图片！</source>
@@ -489,36 +458,81 @@
         <source>The card file %1 was not written.</source>
         <translation>The card file %1 was not written.</translation>
     </message>
-</context>
-<context>
-    <name>MainWindowForm</name>
+    <message>
+        <source>LED数量被修改.</source>
+        <translation>The LED count changes.</translation>
+    </message>
+    <message>
+        <source>分辨率被修改.</source>
+        <translation>The line count changes.</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>所有的打开的图片效果将会被删除，是否继续？</source>
+        <translation>Every picture and sequence in the lists will be removed. Continue?</translation>
+    </message>
+    <message>
+        <source>The playlist is empty: the card file will hold nothing to show. Download an empty card anyway?</source>
+        <translation>The playlist is empty: the card file will hold nothing to show. Download an empty card anyway?</translation>
+    </message>
+    <message>
+        <source>A card shows a picture for at most 25.5 s. These pictures are set to show longer and will show 25.5 s: %1. Download anyway?</source>
+        <translation>A card shows a picture for at most 25.5 s. These pictures are set to show longer and will show 25.5 s: %1. Download anyway?</translation>
+    </message>
+    <message>
+        <source>The stick already holds a card file %1. Replace it?</source>
+        <translation>The stick already holds a card file %1. Replace it?</translation>
+    </message>
     <message>
         <source>Rotavue Display</source>
         <translation>Rotavue Display</translation>
     </message>
     <message>
-        <source>编辑图片</source>
-        <translation>Picture editing</translation>
+        <source>menu_title_led_count</source>
+        <translation>LED count…</translation>
     </message>
     <message>
-        <source>删除图片</source>
-        <translation>Del</translation>
+        <source>menu_title_line_count</source>
+        <translation>Line count…</translation>
     </message>
     <message>
-        <source>编辑视频</source>
-        <translation>Edit</translation>
+        <source>menu_title_language</source>
+        <translation>Language</translation>
     </message>
     <message>
-        <source>删除视频</source>
-        <translation>Del</translation>
+        <source>language_zh_cn</source>
+        <translation>简体中文</translation>
     </message>
     <message>
-        <source>图片列表</source>
-        <translation>Picture List</translation>
+        <source>language_zh_hk</source>
+        <translation>繁體中文</translation>
     </message>
     <message>
-        <source>视频列表</source>
-        <translation>Video List</translation>
+        <source>language_en_us</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>The picture list holds at most %1 pictures. Only the first %2 of the %3 chosen files are imported; %4 are left out.</source>
+        <translation>The picture list holds at most %1 pictures. Only the first %2 of the %3 chosen files are imported; %4 are left out.</translation>
+    </message>
+    <message>
+        <source>dialog_title_not_find_default</source>
+        <translation type="vanished">The system default file does not exist!</translation>
+    </message>
+    <message>
+        <source>dialog_title_preview_error1</source>
+        <translation type="vanished">No effect of U disk file, please select another U disk!</translation>
+    </message>
+    <message>
+        <source>dialog_title_reading_sys</source>
+        <translation type="vanished">Reading the default file, please do not cancel!</translation>
+    </message>
+    <message>
+        <source>dialog_title_reading_usb</source>
+        <translation type="vanished">Reading data from the U disk, please do not cancel!</translation>
     </message>
 </context>
 <context>

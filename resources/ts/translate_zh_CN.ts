@@ -23,6 +23,10 @@
         <source>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</source>
         <translation>文件名“%1...”对U盘来说太长。请输入较短的名称。</translation>
     </message>
+    <message>
+        <source>Please enter a name for the card file.</source>
+        <translation>请输入卡文件的名称。</translation>
+    </message>
 </context>
 <context>
     <name>CardWriter</name>
@@ -91,25 +95,6 @@
     </message>
 </context>
 <context>
-    <name>DisplayGeometryFlow</name>
-    <message>
-        <source>LED数量被修改.</source>
-        <translation>LED数量被修改.</translation>
-    </message>
-    <message>
-        <source>分辨率被修改.</source>
-        <translation>分辨率被修改.</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>所有的打开的图片效果将会被删除，是否继续？</source>
-        <translation>所有的打开的图片效果将会被删除，是否继续？</translation>
-    </message>
-</context>
-<context>
     <name>DiyForm</name>
     <message>
         <source>dialog_title_tip</source>
@@ -150,6 +135,10 @@
     <message>
         <source>确定</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">提示</translation>
     </message>
 </context>
 <context>
@@ -445,9 +434,34 @@
         <source>The card file %1 was not written.</source>
         <translation>卡文件 %1 没有写入。</translation>
     </message>
-</context>
-<context>
-    <name>MainWindowForm</name>
+    <message>
+        <source>LED数量被修改.</source>
+        <translation>LED数量被修改.</translation>
+    </message>
+    <message>
+        <source>分辨率被修改.</source>
+        <translation>分辨率被修改.</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>所有的打开的图片效果将会被删除，是否继续？</source>
+        <translation>所有的打开的图片效果将会被删除，是否继续？</translation>
+    </message>
+    <message>
+        <source>The playlist is empty: the card file will hold nothing to show. Download an empty card anyway?</source>
+        <translation>播放列表是空的：卡文件中将没有可显示的内容。仍然下载空卡吗？</translation>
+    </message>
+    <message>
+        <source>A card shows a picture for at most 25.5 s. These pictures are set to show longer and will show 25.5 s: %1. Download anyway?</source>
+        <translation>卡中的图片最多显示 25.5 秒。以下图片设置的显示时间更长，将只显示 25.5 秒：%1。仍然下载吗？</translation>
+    </message>
+    <message>
+        <source>The stick already holds a card file %1. Replace it?</source>
+        <translation>U盘中已有卡文件 %1。要替换它吗？</translation>
+    </message>
     <message>
         <source>Rotavue Display</source>
         <translation>Rotavue Display</translation>
@@ -475,6 +489,50 @@
     <message>
         <source>视频列表</source>
         <translation>视频列表</translation>
+    </message>
+    <message>
+        <source>menu_title_led_count</source>
+        <translation>LED数量…</translation>
+    </message>
+    <message>
+        <source>menu_title_line_count</source>
+        <translation>分辨率…</translation>
+    </message>
+    <message>
+        <source>menu_title_language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>language_zh_cn</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>language_zh_hk</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>language_en_us</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>The picture list holds at most %1 pictures. Only the first %2 of the %3 chosen files are imported; %4 are left out.</source>
+        <translation>图片列表最多只能包含 %1 张图片。所选的 %3 个文件中只导入前 %2 个；其余 %4 个不导入。</translation>
+    </message>
+    <message>
+        <source>dialog_title_not_find_default</source>
+        <translation type="vanished">系统默认文件不存在！</translation>
+    </message>
+    <message>
+        <source>dialog_title_preview_error1</source>
+        <translation type="vanished">U盘中没有效果文件，请选择其他U盘！</translation>
+    </message>
+    <message>
+        <source>dialog_title_reading_sys</source>
+        <translation type="vanished">正在读取默认文件，请不要取消！</translation>
+    </message>
+    <message>
+        <source>dialog_title_reading_usb</source>
+        <translation type="vanished">正在从U盘读取数据，请不要取消！</translation>
     </message>
 </context>
 <context>

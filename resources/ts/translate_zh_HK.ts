@@ -23,6 +23,10 @@
         <source>The file name &quot;%1...&quot; is too long for a USB stick. Please enter a shorter name.</source>
         <translation>檔案名稱「%1...」對USB手指來說太長。請輸入較短的名稱。</translation>
     </message>
+    <message>
+        <source>Please enter a name for the card file.</source>
+        <translation>請輸入卡檔案的名稱。</translation>
+    </message>
 </context>
 <context>
     <name>CardWriter</name>
@@ -91,25 +95,6 @@
     </message>
 </context>
 <context>
-    <name>DisplayGeometryFlow</name>
-    <message>
-        <source>LED数量被修改.</source>
-        <translation>LED數量被修改。</translation>
-    </message>
-    <message>
-        <source>分辨率被修改.</source>
-        <translation>解像度被修改。</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>所有的打开的图片效果将会被删除，是否继续？</source>
-        <translation>所有開啟的圖片效果將會被刪除，是否繼續？</translation>
-    </message>
-</context>
-<context>
     <name>DiyForm</name>
     <message>
         <source>dialog_title_tip</source>
@@ -150,6 +135,10 @@
     <message>
         <source>确定</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">提示</translation>
     </message>
 </context>
 <context>
@@ -445,9 +434,34 @@
         <source>The card file %1 was not written.</source>
         <translation>卡檔案 %1 沒有寫入。</translation>
     </message>
-</context>
-<context>
-    <name>MainWindowForm</name>
+    <message>
+        <source>LED数量被修改.</source>
+        <translation>LED數量被修改。</translation>
+    </message>
+    <message>
+        <source>分辨率被修改.</source>
+        <translation>解像度被修改。</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>所有的打开的图片效果将会被删除，是否继续？</source>
+        <translation>所有開啟的圖片效果將會被刪除，是否繼續？</translation>
+    </message>
+    <message>
+        <source>The playlist is empty: the card file will hold nothing to show. Download an empty card anyway?</source>
+        <translation>播放列表是空的：卡檔案中將沒有可顯示的內容。仍然下載空卡嗎？</translation>
+    </message>
+    <message>
+        <source>A card shows a picture for at most 25.5 s. These pictures are set to show longer and will show 25.5 s: %1. Download anyway?</source>
+        <translation>卡中的圖片最多顯示 25.5 秒。以下圖片設定的顯示時間更長，將只顯示 25.5 秒：%1。仍然下載嗎？</translation>
+    </message>
+    <message>
+        <source>The stick already holds a card file %1. Replace it?</source>
+        <translation>USB手指中已有卡檔案 %1。要替換它嗎？</translation>
+    </message>
     <message>
         <source>Rotavue Display</source>
         <translation>Rotavue Display</translation>
@@ -475,6 +489,50 @@
     <message>
         <source>视频列表</source>
         <translation>影片列表</translation>
+    </message>
+    <message>
+        <source>menu_title_led_count</source>
+        <translation>LED數量…</translation>
+    </message>
+    <message>
+        <source>menu_title_line_count</source>
+        <translation>解像度…</translation>
+    </message>
+    <message>
+        <source>menu_title_language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>language_zh_cn</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>language_zh_hk</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>language_en_us</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>The picture list holds at most %1 pictures. Only the first %2 of the %3 chosen files are imported; %4 are left out.</source>
+        <translation>圖片列表最多只能包含 %1 張圖片。所選的 %3 個檔案中只匯入前 %2 個；其餘 %4 個不匯入。</translation>
+    </message>
+    <message>
+        <source>dialog_title_not_find_default</source>
+        <translation type="vanished">系統預設檔案不存在！</translation>
+    </message>
+    <message>
+        <source>dialog_title_preview_error1</source>
+        <translation type="vanished">USB手指中沒有效果檔案，請選擇其他USB手指！</translation>
+    </message>
+    <message>
+        <source>dialog_title_reading_sys</source>
+        <translation type="vanished">正在讀取預設檔案，請不要取消！</translation>
+    </message>
+    <message>
+        <source>dialog_title_reading_usb</source>
+        <translation type="vanished">正在從USB手指讀取資料，請不要取消！</translation>
     </message>
 </context>
 <context>

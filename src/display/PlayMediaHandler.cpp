@@ -1,6 +1,7 @@
 #include "display/PlayMediaHandler.h"
 
 #include "card/DownloadJob.h"
+#include "edit/ContrastAdjuster.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
 
@@ -30,6 +31,10 @@ void PlayMediaHandler::handlerMessage(Message *msg)
         break;
     case WhatCode::Download:
         download(msg);
+        break;
+    case WhatCode::Contrast:
+        // The adjuster reports to its dialog itself.
+        ContrastAdjuster::handle(msg);
         break;
     default:
         break;

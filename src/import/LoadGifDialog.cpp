@@ -5,15 +5,16 @@
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
 #include "edit/GetImgeLocationDialog.h"
+#include "import/DialogButtonBar.h"
 #include "import/ImportLog.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -59,17 +60,9 @@ LoadGifDialog::~LoadGifDialog()
 
 void LoadGifDialog::buildLayout()
 {
-    auto *buttonBar = new QGroupBox(this);
-    buttonBar->setFlat(true);
-    buttonBar->setMinimumHeight(40);
-    buttonBar->setMaximumHeight(40);
-    auto *barLayout = new QHBoxLayout(buttonBar);
-    barLayout->setSpacing(0);
-    barLayout->setContentsMargins(0, 0, 0, 0);
-    auto *buttons = new QDialogButtonBox(buttonBar);
-    buttons->addButton(tr("action_btn_cancel"), QDialogButtonBox::NoRole);
-    barLayout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::rejected, this, &LoadGifDialog::reject);
+    auto *buttonBar = new DialogButtonBar(this);
+    QPushButton *cancel = buttonBar->buttonBox()->addButton(tr("action_btn_cancel"), QDialogButtonBox::NoRole);
+    connect(cancel, &QPushButton::clicked, this, &LoadGifDialog::reject);
 
     auto *mainLayout = new QVBoxLayout(this);
     mainLayout->setSpacing(0);
@@ -139,7 +132,9 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
         GetImgeLocationDialog dialog(this);
         dialog.setWindowTitle(tr("dialog_title_tip"));
         dialog.setImage(firstFrame);
-        dialog.exec(); // closing it counts as OK: there is no cancel
+        // Escape or the window's close button: the user changed their mind.
+        if (dialog.exec() != QDialog::Accepted && !cancelled)
+            reject();
         selection = dialog.selectionRect();
         imageSize = dialog.scaledImageSize();
     }

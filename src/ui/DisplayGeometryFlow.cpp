@@ -9,7 +9,7 @@
 
 DisplayGeometryFlow::DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist,
                                          std::function<void()> changed)
-    : QObject(window), window(window), clearPlaylist(std::move(clearPlaylist)), changed(std::move(changed))
+    : window(window), clearPlaylist(std::move(clearPlaylist)), changed(std::move(changed))
 {
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include <QCoreApplication>
 
 #include <functional>
 
@@ -9,9 +9,11 @@ class QWidget;
 // Changing the LED count or the line count while the program runs. Every
 // picture's LED line data depends on both, so a change, once confirmed,
 // empties the playlist; pictures imported afterwards use the new value.
-class DisplayGeometryFlow : public QObject
+class DisplayGeometryFlow
 {
-    Q_OBJECT
+    // Its texts are the main window's.
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
 public:
     // window: parent of the dialogs. clearPlaylist: empties both lists and
     // resets the preview. changed: after a new value was stored.

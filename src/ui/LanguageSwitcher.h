@@ -1,35 +1,31 @@
 #pragma once
 
-#include <QObject>
+#include <QString>
 #include <QTranslator>
 
-// The three languages of the user interface. Each has an application
-// catalogue and, for the Chinese ones, the toolkit's own catalogue; English
-// uses the toolkit's built-in texts. Installing a catalogue makes every
-// widget receive QEvent::LanguageChange, on which it retranslates itself.
-class LanguageSwitcher : public QObject
+// Installs the catalogues of one of the three languages: the application's
+// and the toolkit's. Switching to the language in force does nothing.
+// UI thread only.
+class LanguageSwitcher
 {
-    Q_OBJECT
 public:
-    enum Language { NoLanguage = 0, SimplifiedChinese = 1, TraditionalChinese = 2, English = 3 };
+    enum Language { None = 0, ZhCn = 1, ZhHk = 2, EnUs = 3 };
 
-    explicit LanguageSwitcher(QObject *parent = nullptr);
-    // Its catalogues leave the application with it: no language is in force.
-    ~LanguageSwitcher() override;
+    LanguageSwitcher() = default;
+    ~LanguageSwitcher();
+    LanguageSwitcher(const LanguageSwitcher &) = delete;
+    LanguageSwitcher &operator=(const LanguageSwitcher &) = delete;
 
-    // The language in force, process-wide; NoLanguage before the first switch.
-    static int currentLanguage();
+    // True when the language changed (the caller then retranslates).
+    bool switchTo(Language language);
+    Language current() const { return currentLanguage; }
 
-    // UI thread. Writes the language's debug line ("onBtnZhCnClick",
-    // "onBtnZhHkClick", "onBtnEnUsClick"), then, unless the language is in
-    // force already, loads and installs its catalogues. Returns whether it did.
-    bool select(Language language);
-
-signals:
-    void languageChanged(int language);
+    static QString appCatalogue(Language language);
+    // Empty for English, whose toolkit texts are built in.
+    static QString qtCatalogue(Language language);
 
 private:
     QTranslator appTranslator;
     QTranslator qtTranslator;
-    bool installed = false;
+    Language currentLanguage = None;
 };

@@ -4,6 +4,7 @@
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QSet>
 
@@ -86,6 +87,13 @@ void RowEditor::releaseStep(int what)
     // Before its first step the only pending message is the press itself: let it through.
     if (firstStepCode != what && handler)
         handler->removeHandlerMessages(what);
+}
+
+void RowEditor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void RowEditor::paintEvent(QPaintEvent *)

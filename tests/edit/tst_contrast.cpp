@@ -9,16 +9,26 @@
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
+#include "ui/CustomTableModel.h"
+#include "ui/MainWindow.h"
+#include "ui/MainWindowForm.h"
 
 #include "LogCapture.h"
 #include "TestWorkDir.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTableView>
+#include <QTimer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -89,6 +99,28 @@ struct Session
 
     QSlider *slider() const { return dialog->findChild<QSlider *>(QStringLiteral("slider")); }
 };
+
+QRgb previewCentre(const MainWindow &window)
+{
+    const QBrush brush = window.form().previewWidget->palette().brush(QPalette::Window);
+    return brush.textureImage().isNull() ? brush.color().rgb() : brush.textureImage().pixel(225, 225);
+}
+
+// Runs action on the next modal dialog or popup menu that opens.
+void onNextModal(std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                          : QApplication::activeModalWidget();
+        if (!open)
+            return;
+        timer->deleteLater();
+        timer->stop();
+        action(open);
+    });
+    timer->start(10);
+}
 
 } // namespace
 
@@ -311,6 +343,66 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(changed->size(), 0);
         delete changed;
+    }
+
+    void theWindowShowsEachAdjustment()
+    {
+        const QString path = work.filePath(QStringLiteral("grey.png"));
+        QImage grey(200, 200, QImage::Format_RGB32);
+        grey.fill(qRgb(60, 60, 60));
+        QVERIFY(grey.save(path));
+        MainWindow window;
+        window.onBtnEnUsClick();
+        window.addPictureFile(path);
+        ImageObject *image = window.pictureList().value(0);
+        QVERIFY(image);
+        const QRgb before = previewCentre(window);
+        const QImage thumbnailBefore = image->thumbnail();
+        const QModelIndex row = window.pictureModel()->index(0, 0);
+        window.form().tableView->openPersistentEditor(row);
+        auto *thumbnailLabel = window.form().tableView->indexWidget(row)->findChild<QLabel *>(
+            QStringLiteral("thumbnailLabel"));
+        QVERIFY(thumbnailLabel);
+
+        int shownWhileOpen = 0;
+        onNextModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<UpdateImageContract *>(modal);
+            QVERIFY(dialog);
+            dialog->findChild<QSlider *>(QStringLiteral("slider"))->setValue(30);
+            // The picture shows as soon as the looper has adjusted it.
+            QTRY_VERIFY_WITH_TIMEOUT(previewCentre(window) != before, 5000);
+            ++shownWhileOpen;
+            dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        });
+        window.updateImageContract();
+        QCOMPARE(shownWhileOpen, 1);
+        QCOMPARE(image->contrast(), 3.0f);
+        QVERIFY(qRed(previewCentre(window)) > qRed(before)); // still showing the brighter picture
+        QVERIFY(image->thumbnail() != thumbnailBefore);
+        QCOMPARE(qRed(image->thumbnail().pixel(30, 30)), 180);
+        // The open row editor shows the new thumbnail.
+        QCOMPARE(qRed(thumbnailLabel->pixmap().toImage().pixel(30, 30)), 180);
+    }
+
+    void theContextMenuOffersContrastExceptForCardPictures()
+    {
+        MainWindow window;
+        window.onBtnEnUsClick();
+        window.pictureModel()->appendItems({CustomTableItem(new ImageObject(1, QString(), 5, ImageObject::PictureFile)),
+                                            CustomTableItem(new ImageObject(2, QString(), 5, ImageObject::CardPicture))});
+        auto *action = window.findChild<QAction *>(QStringLiteral("contrastAction"));
+        QVERIFY(action);
+        for (int row : {0, 1}) {
+            window.form().tableView->setCurrentIndex(window.pictureModel()->index(row, 0));
+            bool opened = false;
+            onNextModal([&](QWidget *menu) {
+                opened = qobject_cast<QMenu *>(menu) != nullptr;
+                menu->close();
+            });
+            window.onTableViewMenuRequested(QPoint());
+            QVERIFY(opened);
+            QCOMPARE(action->isEnabled(), row == 0);
+        }
     }
 
     void contrastIsOfferedExceptForCardPictures_data()

@@ -5,7 +5,11 @@
 #include "app/DisplayParameters.h"
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
+#include "display/MediaObject.h"
+#include "ui/CustomTableModel.h"
 #include "ui/DisplayGeometryFlow.h"
+#include "ui/MainWindow.h"
+#include "ui/MainWindowForm.h"
 #include "ui/UpdateLedCountDialog.h"
 #include "ui/UpdateLineNumberDialog.h"
 
@@ -13,7 +17,9 @@
 #include "ModalScript.h"
 #include "TestWorkDir.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -34,6 +40,26 @@ std::unique_ptr<DisplayCountDialog> dialogFor(int parameter)
 int currentValue(int parameter)
 {
     return parameter == Leds ? DisplayParameters::ledCount() : DisplayParameters::lineCount();
+}
+
+// A window with two pictures and a sequence, the second picture selected.
+std::unique_ptr<MainWindow> windowWithPlaylist(const QString &picturePath)
+{
+    auto window = std::make_unique<MainWindow>();
+    window->onBtnEnUsClick();
+    window->addPictureFile(picturePath);
+    window->addPictureFile(picturePath);
+    auto *media = new MediaObject(0, QStringLiteral("clip.gif"));
+    media->appendFrame(new ImageObject(1, QString(), 10, ImageObject::GifFrame));
+    window->addSequence(media);
+    window->form().tableView->setCurrentIndex(window->pictureModel()->index(1, 0));
+    return window;
+}
+
+QRgb previewCentre(const MainWindow &window)
+{
+    const QBrush brush = window.form().previewWidget->palette().brush(QPalette::Window);
+    return brush.textureImage().isNull() ? brush.color().rgb() : brush.textureImage().pixel(225, 225);
 }
 
 } // namespace
@@ -205,6 +231,65 @@ private slots:
         const QByteArray data = image.ledData();
         const int lines = DisplayParameters::lineCount();
         QCOMPARE(data.left(lineBytes * lines).count('\0'), 0);
+    }
+
+    void theWindowEmptiesItsListsAndShowsTheNewValues()
+    {
+        const QString path = work.filePath(QStringLiteral("red.png"));
+        QImage red(200, 200, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(path));
+        const auto window = windowWithPlaylist(path);
+        QVERIFY(previewCentre(*window) != qRgb(255, 255, 255));
+        QVERIFY(!window->form().btnPlay->isHidden()); // the sequence is selected
+        {
+            ModalScript script({ModalScript::enter(QStringLiteral("6")), ModalScript::answerBox(QMessageBox::Ok)});
+            window->onBtnLedCount();
+            QVERIFY(script.finished());
+        }
+        {
+            ModalScript script({ModalScript::enter(QStringLiteral("600")), ModalScript::answerBox(QMessageBox::Ok)});
+            window->onBtnLineNumber();
+            QVERIFY(script.finished());
+        }
+        QCOMPARE(window->pictureModel()->rowCount(), 0);
+        QCOMPARE(window->sequenceModel()->rowCount(), 0);
+        QCOMPARE(window->selectedSequence(), nullptr);
+        QCOMPARE(previewCentre(*window), qRgb(255, 255, 255));
+        QVERIFY(!window->form().btnDelImage->isEnabled());
+        QVERIFY(window->form().btnPlay->isHidden());
+        QCOMPARE(window->form().lineLabel->text(), QStringLiteral(" LINE:600"));
+        QCOMPARE(window->form().ledLabel->text(), QStringLiteral(" LED:6"));
+
+        window->addPictureFile(path);
+        ImageObject *image = window->pictureList().value(0);
+        QVERIFY(image);
+        QCOMPARE(image->ledData().size(), 114688); // 13-byte lines x 600, padded
+    }
+
+    void cancelInTheWindowKeepsListsSelectionAndValue_data() { addParameters(); }
+    void cancelInTheWindowKeepsListsSelectionAndValue()
+    {
+        QFETCH(int, parameter);
+        const QString path = work.filePath(QStringLiteral("green.png"));
+        QImage green(200, 200, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        QVERIFY(green.save(path));
+        const auto window = windowWithPlaylist(path);
+        const QList<ImageObject *> pictures = window->pictureList();
+        ModalScript script({ModalScript::enter(QStringLiteral("200")), ModalScript::answerBox(QMessageBox::Cancel)});
+        if (parameter == Leds)
+            window->onBtnLedCount();
+        else
+            window->onBtnLineNumber();
+        QVERIFY(script.finished());
+        QCOMPARE(window->pictureList(), pictures);
+        QCOMPARE(window->sequenceModel()->rowCount(), 1);
+        QCOMPARE(window->form().tableView->currentIndex().row(), 1);
+        QVERIFY(window->form().btnDelImage->isEnabled());
+        QCOMPARE(DisplayParameters::ledCount(), 112);
+        QCOMPARE(DisplayParameters::lineCount(), 450);
+        QCOMPARE(window->form().ledLabel->text(), QStringLiteral(" LED:112"));
     }
 };
 
