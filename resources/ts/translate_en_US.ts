@@ -460,11 +460,11 @@
     </message>
     <message>
         <source>LED数量被修改.</source>
-        <translation>The LED count changes.</translation>
+        <translation>The LED count will change.</translation>
     </message>
     <message>
         <source>分辨率被修改.</source>
-        <translation>The line count changes.</translation>
+        <translation>The line count will change.</translation>
     </message>
     <message>
         <source>提示</source>

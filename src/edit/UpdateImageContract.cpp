@@ -26,6 +26,8 @@ UpdateImageContract::UpdateImageContract(HandlerMessage *handler, ImageObject *o
     column->setContentsMargins(0, 0, 0, 0);
 
     auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->setContentsMargins(10, 6, 10, 6);
     label = new QLabel(this);
     label->setObjectName(QStringLiteral("label"));
     label->setFixedSize(150, 25);

@@ -20,6 +20,8 @@ DisplayCountDialog::DisplayCountDialog(int maximum, int current, QWidget *parent
     column->setContentsMargins(0, 0, 0, 0);
 
     auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->setContentsMargins(10, 6, 10, 6);
     label = new QLabel(this);
     label->setObjectName(QStringLiteral("label"));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

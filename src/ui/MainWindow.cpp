@@ -249,6 +249,8 @@ void MainWindow::showPicture(ImageObject *object)
 
 void MainWindow::onImageContractChanged(QObject *object)
 {
+    // The list's thumbnail follows the preview while the dialog is open.
+    imageModel->refreshObject(object);
     showPicture(qobject_cast<ImageObject *>(object));
 }
 
