@@ -107,6 +107,10 @@ void TestDiyForm::initTestCase()
     QVERIFY(english.load(QStringLiteral(":/ts/translate_en_US.qm")));
     QCoreApplication::installTranslator(&english);
     QVERIFY(dir.isValid());
+    ModalAnswerer::keepSettingsIn(dir.path());
+    // The save dialog starts in the current folder: one with nothing else in it.
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("work"))));
+    QDir::setCurrent(dir.filePath(QStringLiteral("work")));
 }
 
 void TestDiyForm::formHasItsWidgets()
@@ -381,8 +385,11 @@ void TestDiyForm::okYesSaveFailureKeepsEditing()
     DiyForm form(QString(), DiyForm::englishLanguage);
     form.show();
     drawRectangle(form);
-    // No file can be made there, not even by root.
-    const QString path = QStringLiteral("/proc/rotavue-diy-test.png");
+    // Under a plain file no file can be made, not even by root.
+    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString path = plain.fileName() + QStringLiteral("/drawing.png");
     ModalAnswerer answers;
     answers.thenAnswer(QMessageBox::Yes);
     answers.thenChooseFile(path);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -10,6 +11,11 @@ ModalAnswerer::ModalAnswerer()
 {
     connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
     timer.start(10);
+}
+
+void ModalAnswerer::keepSettingsIn(const QString &folder)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
 }
 
 void ModalAnswerer::then(Step step)
@@ -54,12 +60,11 @@ void ModalAnswerer::thenChooseFile(const QString &path)
             return false;
         boxTitles.append(dialog->windowTitle());
         boxTexts.append(dialog->nameFilters().join(QLatin1Char(';')));
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        // selectFile() leaves a focused name field as it is: type the name instead.
+        // selectFile() leaves a focused name field as it is: the path is typed instead.
         if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            name->setText(QFileInfo(path).fileName());
+            name->setText(path);
         else
-            dialog->selectFile(QFileInfo(path).fileName());
+            dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept"); // protected, but a slot
         return true;
     });

@@ -21,6 +21,10 @@ public:
 
     ModalAnswerer();
 
+    // File dialogs remember folders in the user's settings: a test calls this
+    // before its first dialog, so that they go to a folder of its own.
+    static void keepSettingsIn(const QString &folder);
+
     void then(Step step);
     // A message box: its text is kept in texts(), then the button is clicked.
     void thenAnswer(QMessageBox::StandardButton button);
