@@ -1,6 +1,7 @@
 #include "edit/DiyForm.h"
 
 #include "edit/DiyDrawing.h"
+#include "edit/DiyFontFallback.h"
 #include "edit/DiyFormHandler.h"
 #include "edit/DiyLog.h"
 #include "edit/DiyPainter.h"
@@ -210,8 +211,11 @@ void DiyForm::updateFontLabel()
 void DiyForm::applyTextFont()
 {
     updateFontLabel();
-    canvas->setTextFont(font);
-    canvas->setTextEditorFont(font);
+    // The default families are rarely installed: draw them in a bold sans
+    // family. A font the user picked is drawn as picked.
+    const QFont drawn = fontPicked ? font : DiyFontFallback::resolve(font);
+    canvas->setTextFont(drawn);
+    canvas->setTextEditorFont(drawn);
 }
 
 void DiyForm::applyFontColour()
@@ -225,6 +229,7 @@ void DiyForm::onSelectFontClicked()
 {
     bool chosen = false;
     font = QFontDialog::getFont(&chosen, font, this);
+    fontPicked = fontPicked || chosen;
     applyTextFont();
     refresh();
 }

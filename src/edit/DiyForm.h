@@ -77,6 +77,7 @@ private:
     std::unique_ptr<Ui::DiyForm> ui;
     DiyPainter *canvas = nullptr;
     QFont font;
+    bool fontPicked = false; // from the font dialog, not the default
     QColor fontColor;
     QColor penColor = Qt::white;
     QColor brushColor;

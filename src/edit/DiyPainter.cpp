@@ -1,6 +1,5 @@
 #include "edit/DiyPainter.h"
 
-#include "edit/DiyFontFallback.h"
 #include "edit/DiyLog.h"
 #include "edit/DiyShape.h"
 #include "edit/DiyTextLayout.h"
@@ -80,7 +79,7 @@ void DiyPainter::setBackgroundColor(const QColor &colour)
 
 void DiyPainter::setTextFont(const QFont &textFont)
 {
-    font = DiyFontFallback::resolve(textFont);
+    font = textFont;
 }
 
 // ---- the text field ---------------------------------------------------------
@@ -107,7 +106,7 @@ void DiyPainter::setTextEditorColour(const QColor &colour)
 
 void DiyPainter::setTextEditorFont(const QFont &editorFont)
 {
-    textEditor->setFont(DiyFontFallback::resolve(editorFont));
+    textEditor->setFont(editorFont);
     const int height = textEditor->fontMetrics().height();
     textEditor->setMinimumHeight(height);
     textEditor->setMaximumHeight(height);

@@ -43,7 +43,6 @@ public:
     void setPenStyle(Qt::PenStyle style) { pen.penStyle = style; }
     void setPenWidth(int width) { pen.penWidth = width; }
     const DiyPenSettings &penSettings() const { return pen; }
-    // A family that is not installed is drawn in a bold sans family (DiyFontFallback).
     void setTextFont(const QFont &font);
     QFont textFont() const { return font; }
     void setTextColor(const QColor &colour) { textColour = colour; }

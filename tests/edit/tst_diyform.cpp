@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ private slots:
     void radiusBoxOnlyForRoundText();
     void defaultFonts_data();
     void defaultFonts();
+    void pickedFontIsDrawnAsPicked();
     void penColourReachesTheFloatingShape();
     void cancelledColourDialogChangesNothing();
     void penWidthAndStyleReachTheCanvas();
@@ -268,6 +270,41 @@ void TestDiyForm::defaultFonts()
     QCOMPARE(canvasOf(form)->textFont().family(), family);
     QVERIFY(QFontInfo(canvasOf(form)->textFont()).bold());
     QCOMPARE(canvasOf(form)->findChild<QLineEdit *>()->font(), canvasOf(form)->textFont());
+}
+
+void TestDiyForm::pickedFontIsDrawnAsPicked()
+{
+    DiyForm form(QString(), DiyForm::englishLanguage);
+    ModalAnswerer answers;
+    answers.then([](QWidget *modal) {
+        auto *dialog = qobject_cast<QFontDialog *>(modal);
+        if (!dialog)
+            return false;
+        dialog->reject(); // the dialog then returns the font it started with
+        return true;
+    });
+    press(form, "btnSelectFont");
+    QVERIFY(answers.done());
+    QCOMPARE(form.textFont().family(), QStringLiteral("Airal Black"));
+    QVERIFY(canvasOf(form)->textFont().bold());
+
+    answers.then([](QWidget *modal) {
+        auto *dialog = qobject_cast<QFontDialog *>(modal);
+        if (!dialog)
+            return false;
+        dialog->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 30));
+        dialog->accept();
+        return true;
+    });
+    press(form, "btnSelectFont");
+    QVERIFY(answers.done());
+    QCOMPARE(canvasOf(form)->textFont().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(canvasOf(form)->textFont().pointSize(), 30);
+    QVERIFY(!canvasOf(form)->textFont().bold());
+    QCOMPARE(child<QLabel>(form, "lblFont")->text(), QStringLiteral("Font name:DejaVu Serif\n font size:30"));
+    const QLineEdit *field = canvasOf(form)->findChild<QLineEdit *>();
+    QCOMPARE(field->font(), canvasOf(form)->textFont());
+    QCOMPARE(field->maximumHeight(), QFontMetrics(field->font()).height());
 }
 
 void TestDiyForm::penColourReachesTheFloatingShape()
