@@ -1,5 +1,6 @@
 #include "ui/DiyPictureFlow.h"
 
+#include "app/AtomicFileWriter.h"
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QWidget>
 
 #include <atomic>
@@ -22,8 +22,8 @@ namespace {
 std::atomic<int> g_diyCounter{1};
 }
 
-DiyPictureFlow::DiyPictureFlow(CustomTableModel *pictures, QWidget *window, Hooks hooks)
-    : QObject(window), model(pictures), window(window), hooks(std::move(hooks))
+DiyPictureFlow::DiyPictureFlow(CustomTableModel *pictures, QWidget *window, std::function<int()> language)
+    : model(pictures), window(window), language(std::move(language))
 {
 }
 
@@ -41,7 +41,7 @@ bool DiyPictureFlow::isOwnCopy(const QString &path)
 
 bool DiyPictureFlow::runEditor(const QString &fileName, QImage &square)
 {
-    DiyForm form(fileName, hooks.language ? hooks.language() : DiyForm::englishLanguage, window);
+    DiyForm form(fileName, language ? language() : DiyForm::englishLanguage, window);
     if (window)
         form.resize(window->size());
     if (form.exec() != QDialog::Accepted)
@@ -75,11 +75,9 @@ ImageObject *DiyPictureFlow::addPicture(const QImage &square)
     if (!saveSquare(square, path))
         return nullptr;
     const PictureLoader loader(path);
-    auto *object = new ImageObject(nextPictureIndex(), path, displayTime, ImageObject::DiyPicture, loader.picture());
+    auto *object = new ImageObject(model->nextIndex(), path, displayTime, ImageObject::DiyPicture, loader.picture());
     PolarSampling::imageToLedData(loader.picture(), object);
-    model->appendItems({CustomTableItem(object)});
-    if (hooks.showPicturePage)
-        hooks.showPicturePage();
+    model->appendNumbered(object);
     return object;
 }
 
@@ -94,47 +92,34 @@ bool DiyPictureFlow::replacePicture(ImageObject *object, const QModelIndex &inde
     const PictureLoader loader(path);
     object->makeThumbnail(loader.picture());
     PolarSampling::imageToLedData(loader.picture(), object);
-    if (hooks.showPicture)
-        hooks.showPicture(object);
     model->refrehItem(index);
-    if (hooks.showPicturePage)
-        hooks.showPicturePage();
     return true;
 }
 
 // Through a temporary file, so a failed write leaves the old picture whole.
 bool DiyPictureFlow::saveSquare(const QImage &square, const QString &path)
 {
-    QSaveFile file(path);
+    QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (!QImageWriter::supportedImageFormats().contains(format))
+        format = "png";
+    QString encoderError;
     QString reason;
-    if (file.open(QIODevice::WriteOnly)) {
-        QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-        if (!QImageWriter::supportedImageFormats().contains(format))
-            format = "png";
-        QImageWriter writer(&file, format);
-        if (!writer.write(square)) {
-            reason = writer.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            reason = file.errorString();
-        }
-    } else {
-        reason = file.errorString();
-    }
-    if (reason.isEmpty())
+    const bool saved = AtomicFileWriter::write(
+        path,
+        [&](QIODevice &file) {
+            QImageWriter writer(&file, format);
+            const bool written = writer.write(square);
+            if (!written)
+                encoderError = writer.errorString();
+            return written;
+        },
+        AtomicFileWriter::Sync::None, &reason);
+    if (saved)
         return true;
+    if (!encoderError.isEmpty())
+        reason = encoderError;
     qCDebug(lcUi).noquote() << QStringLiteral("#MainWindow# DIY picture not saved to \"%1\": %2").arg(path, reason);
     QMessageBox::warning(window, tr("dialog_title_tip"),
                          tr("The DIY picture could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), reason));
     return false;
-}
-
-int DiyPictureFlow::nextPictureIndex() const
-{
-    int largest = 0;
-    for (const CustomTableItem &item : model->itemList()) {
-        if (const auto *image = qobject_cast<const ImageObject *>(item.object))
-            largest = qMax(largest, image->index());
-    }
-    return largest + 1;
 }

@@ -20,15 +20,10 @@ class DiyPictureFlow : public QObject
 public:
     static constexpr double displayTime = 5;
 
-    struct Hooks {
-        std::function<int()> language;                 // the current language code
-        std::function<void(ImageObject *)> showPicture; // preview and buttons of a picture
-        std::function<void()> showPicturePage;          // bring the picture list to the front
-    };
+    // language gives the current language code, which picks the editor's default font.
+    DiyPictureFlow(CustomTableModel *pictures, QWidget *window, std::function<int()> language);
 
-    DiyPictureFlow(CustomTableModel *pictures, QWidget *window, Hooks hooks);
-
-    // New DIY: true when a picture was added.
+    // New DIY: true when a picture was appended as the last row.
     bool newDiy();
     // Edits the picture of the row; true when it was rebuilt from the drawing.
     bool editPicture(const QModelIndex &index);
@@ -47,9 +42,8 @@ public:
 private:
     bool runEditor(const QString &fileName, QImage &square);
     bool saveSquare(const QImage &square, const QString &path);
-    int nextPictureIndex() const;
 
     CustomTableModel *model;
     QWidget *window;
-    Hooks hooks;
+    std::function<int()> language;
 };

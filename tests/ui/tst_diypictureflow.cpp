@@ -7,7 +7,10 @@
 #include "ui/CustomTableItem.h"
 #include "ui/CustomTableModel.h"
 #include "ui/DiyPictureFlow.h"
+#include "ui/MainWindow.h"
+#include "ui/MainWindowForm.h"
 
+#include "FakeStick.h"
 #include "ModalAnswerer.h"
 #include "TestWorkDir.h"
 
@@ -15,6 +18,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QToolBox>
 #include <QTranslator>
 #include <QtTest>
 
@@ -93,6 +98,7 @@ private slots:
     void editingNeverOverwritesTheUsersFile();
     void unsavablePictureIsNotAdded();
     void onlyFilesAndDiyPicturesAreEdited();
+    void mainWindowDrawsAndEditsThroughTheFlow();
 
 private:
     TestWorkDir work;
@@ -100,8 +106,6 @@ private:
     QWidget window;
     std::unique_ptr<CustomTableModel> model;
     std::unique_ptr<DiyPictureFlow> flow;
-    QList<ImageObject *> shown;
-    int pageShown = 0;
 };
 
 void TestDiyPictureFlow::initTestCase()
@@ -117,13 +121,7 @@ void TestDiyPictureFlow::init()
 {
     WorkDirectory::ensureTempDir();
     model = std::make_unique<CustomTableModel>(QList<CustomTableItem>(), 1);
-    shown.clear();
-    pageShown = 0;
-    DiyPictureFlow::Hooks hooks;
-    hooks.language = [] { return DiyForm::englishLanguage; };
-    hooks.showPicture = [this](ImageObject *object) { shown.append(object); };
-    hooks.showPicturePage = [this] { ++pageShown; };
-    flow = std::make_unique<DiyPictureFlow>(model.get(), &window, hooks);
+    flow = std::make_unique<DiyPictureFlow>(model.get(), &window, [] { return int(DiyForm::englishLanguage); });
 }
 
 void TestDiyPictureFlow::cleanup()
@@ -150,7 +148,6 @@ void TestDiyPictureFlow::newDiyBecomesAPlaylistPicture()
     QCOMPARE(diy->type(), int(ImageObject::DiyPicture));
     QCOMPARE(diy->displayTime(), 5.0);
     QCOMPARE(diy->index(), 4);
-    QCOMPARE(pageShown, 1);
     const QImage saved(first);
     QCOMPARE(saved.size(), QSize(450, 450));
     QCOMPARE(saved.pixel(200, 200), qRgb(0, 0, 0));     // the editor's fill, unset: black
@@ -177,7 +174,6 @@ void TestDiyPictureFlow::rejectedEditorAddsNothing()
     QVERIFY(!flow->newDiy());
     QVERIFY(answers.done());
     QCOMPARE(model->rowCount(), 0);
-    QCOMPARE(pageShown, 0);
 }
 
 void TestDiyPictureFlow::editingSavesOverOurCopy()
@@ -206,9 +202,7 @@ void TestDiyPictureFlow::editingSavesOverOurCopy()
     QVERIFY(object->ledData() != before);
     QCOMPARE(object->ledData(), PolarSampling::ledDataOf(saved, 112, 450));
     QCOMPARE(object->displayTime(), 7.0);
-    QCOMPARE(shown, QList<ImageObject *>{object});
     QVERIFY(refreshed.count() >= 1);
-    QCOMPARE(pageShown, 1);
 }
 
 void TestDiyPictureFlow::editingNeverOverwritesTheUsersFile()
@@ -255,6 +249,66 @@ void TestDiyPictureFlow::onlyFilesAndDiyPicturesAreEdited()
     QVERIFY(!flow->editPicture(model->index(0, 0)));
     QVERIFY(!flow->editPicture(QModelIndex()));
     QCOMPARE(answers.answered(), 0);
+}
+
+void TestDiyPictureFlow::mainWindowDrawsAndEditsThroughTheFlow()
+{
+    FakeStick sticks;
+    MainWindow main(sticks.volumeSource());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const MainWindowForm &form = main.form();
+    QVERIFY(form.actionNewDiy->isEnabled());
+    QVERIFY(form.btnEditImage->isVisible());
+    QVERIFY(!form.btnEditImage->isEnabled());
+
+    form.toolBox->setCurrentIndex(1);
+    ModalAnswerer answers;
+    thenFinishEditor(answers, drawSquare);
+    form.actionNewDiy->trigger();
+    QVERIFY(answers.done());
+    QCOMPARE(main.pictureList().size(), 1);
+    ImageObject *diy = main.pictureList().first();
+    QCOMPARE(diy->type(), int(ImageObject::DiyPicture));
+    QCOMPARE(form.toolBox->currentIndex(), 0);
+    QCOMPARE(form.tableView->currentIndex().row(), 0); // the new picture is selected and shown
+    QVERIFY(form.btnEditImage->isEnabled());
+    QVERIFY(form.btnDelImage->isEnabled());
+    const QByteArray before = diy->ledData();
+
+    // Editing it again: the square under the round area replaces the picture.
+    QSize editorSize;
+    answers.then([&editorSize](QWidget *modal) {
+        auto *editor = qobject_cast<DiyForm *>(modal);
+        if (!editor)
+            return false;
+        editorSize = editor->size();
+        editor->findChild<QAbstractButton *>(QStringLiteral("btnShapeDel"))->click();
+        auto *canvas = editor->findChild<DiyPainter *>();
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 200));
+        for (int y = 200; y <= 300; y += 10) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(150, y), QPointF(), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(canvas, &move);
+        }
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 300));
+        QTimer::singleShot(0, editor->findChild<QPushButton *>(QStringLiteral("okBut")), &QPushButton::click);
+        return true;
+    });
+    answers.thenAnswer(QMessageBox::No);
+    form.btnEditImage->click();
+    QVERIFY(answers.done());
+    QCOMPARE(editorSize, main.size()); // sized like the main window
+    QCOMPARE(main.pictureList().size(), 1);
+    QCOMPARE(QImage(diy->sourcePath()).pixel(150, 250), qRgb(0, 0, 0)); // the outline rubbed out
+    QVERIFY(diy->ledData() != before);
+    QCOMPARE(diy->ledData(), PolarSampling::ledDataOf(QImage(diy->sourcePath()), 112, 450));
+
+    // A rejected editor leaves the list as it was.
+    thenCancelEditor(answers);
+    form.actionNewDiy->trigger();
+    QVERIFY(answers.done());
+    QCOMPARE(main.pictureList().size(), 1);
 }
 
 QTEST_MAIN(TestDiyPictureFlow)
