@@ -1,6 +1,7 @@
 #include "edit/DiyFontFallback.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 QStringList DiyFontFallback::fallbackFamilies()
 {
@@ -28,4 +29,14 @@ QFont DiyFontFallback::resolve(const QFont &font)
     fallback.setStyleHint(QFont::SansSerif);
     fallback.setWeight(QFont::Bold);
     return fallback;
+}
+
+QFont DiyFontFallback::drawnAs(const QFont &font)
+{
+    const QFont drawn = resolve(font);
+    const QFontInfo info(drawn);
+    QFont single(info.family(), font.pointSize());
+    single.setWeight(info.weight() >= QFont::Bold ? QFont::Bold : QFont::Normal);
+    single.setItalic(info.italic());
+    return single;
 }

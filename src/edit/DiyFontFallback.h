@@ -17,4 +17,7 @@ public:
     // The font to draw with: the same font when its family is installed, else
     // the same size and style with fallbackFamilies() behind the family, bold.
     static QFont resolve(const QFont &font);
+    // The installed family, style and size that resolve(font) draws with, as
+    // a font of one family (what a font dialog can show).
+    static QFont drawnAs(const QFont &font);
 };

@@ -227,9 +227,15 @@ void DiyForm::applyFontColour()
 
 void DiyForm::onSelectFontClicked()
 {
+    // The dialog cannot show a family that is not installed: it starts from
+    // the font the text is drawn in, and a cancel leaves the font as it was.
+    const QFont start = fontPicked ? font : DiyFontFallback::drawnAs(font);
     bool chosen = false;
-    font = QFontDialog::getFont(&chosen, font, this);
-    fontPicked = fontPicked || chosen;
+    const QFont picked = QFontDialog::getFont(&chosen, start, this);
+    if (chosen) {
+        font = picked;
+        fontPicked = true;
+    }
     applyTextFont();
     refresh();
 }

@@ -276,15 +276,21 @@ void TestDiyForm::pickedFontIsDrawnAsPicked()
 {
     DiyForm form(QString(), DiyForm::englishLanguage);
     ModalAnswerer answers;
-    answers.then([](QWidget *modal) {
+    QFont offered;
+    answers.then([&offered](QWidget *modal) {
         auto *dialog = qobject_cast<QFontDialog *>(modal);
         if (!dialog)
             return false;
-        dialog->reject(); // the dialog then returns the font it started with
+        offered = dialog->currentFont();
+        dialog->reject();
         return true;
     });
     press(form, "btnSelectFont");
     QVERIFY(answers.done());
+    // The dialog offers the font the text is drawn in, and a cancel keeps the default.
+    QCOMPARE(offered.family(), QFontInfo(canvasOf(form)->textFont()).family());
+    QVERIFY(offered.bold());
+    QCOMPARE(offered.pointSize(), 100);
     QCOMPARE(form.textFont().family(), QStringLiteral("Airal Black"));
     QVERIFY(canvasOf(form)->textFont().bold());
 
