@@ -9,6 +9,7 @@ packages=(
     libgl-dev
     libbenchmark-dev
     xvfb xauth
+    fonts-wqy-zenhei
 )
 
 missing=()
