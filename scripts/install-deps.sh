@@ -9,9 +9,9 @@ packages=(
     libgl-dev
     libopencv-core-dev
     qt6-translations-l10n
-    fonts-wqy-microhei
     libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick
+    fonts-wqy-zenhei
 )
 
 missing=()

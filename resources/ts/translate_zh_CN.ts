@@ -98,24 +98,182 @@
     <name>DiyForm</name>
     <message>
         <source>dialog_title_tip</source>
-        <translation type="vanished">提示</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>diyform_cancel_diy_title</source>
-        <translation type="vanished">确定要放弃DIY效果吗？</translation>
+        <translation>确定要放弃DIY效果吗？</translation>
     </message>
     <message>
         <source>diyform_lblfont_title</source>
-        <translation type="vanished">字体：%1
+        <translation>字体：%1
 字号：%2</translation>
     </message>
     <message>
         <source>diyform_save_diy_selectfile</source>
-        <translation type="vanished">保存DIY效果</translation>
+        <translation>保存DIY效果</translation>
     </message>
     <message>
         <source>diyform_save_diy_tip</source>
-        <translation type="vanished">是否将DIY效果保存到电脑？</translation>
+        <translation>是否将DIY效果保存到电脑？</translation>
+    </message>
+    <message>
+        <source>DIY图形</source>
+        <translation>DIY图形</translation>
+    </message>
+    <message>
+        <source>画图工具</source>
+        <translation>画图工具</translation>
+    </message>
+    <message>
+        <source>选择DIY样式：</source>
+        <translation>选择DIY样式：</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>椭圆</translation>
+    </message>
+    <message>
+        <source>圆矩</source>
+        <translation>圆矩</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>擦写</source>
+        <translation>擦写</translation>
+    </message>
+    <message>
+        <source>画笔类型：</source>
+        <translation>画笔类型：</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>实线</translation>
+    </message>
+    <message>
+        <source>点线</source>
+        <translation>点线</translation>
+    </message>
+    <message>
+        <source>画笔线宽：</source>
+        <translation>画笔线宽：</translation>
+    </message>
+    <message>
+        <source>画笔颜色：</source>
+        <translation>画笔颜色：</translation>
+    </message>
+    <message>
+        <source>填充颜色：</source>
+        <translation>填充颜色：</translation>
+    </message>
+    <message>
+        <source>字体：</source>
+        <translation>字体：</translation>
+    </message>
+    <message>
+        <source>选择字体</source>
+        <translation>选择字体</translation>
+    </message>
+    <message>
+        <source>字体颜色：</source>
+        <translation>字体颜色：</translation>
+    </message>
+    <message>
+        <source>文字排列方式：</source>
+        <translation>文字排列方式：</translation>
+    </message>
+    <message>
+        <source>水平排列</source>
+        <translation>水平排列</translation>
+    </message>
+    <message>
+        <source>垂直排列</source>
+        <translation>垂直排列</translation>
+    </message>
+    <message>
+        <source>环形排列</source>
+        <translation>环形排列</translation>
+    </message>
+    <message>
+        <source>半径：</source>
+        <translation>半径：</translation>
+    </message>
+    <message>
+        <source>背景颜色：</source>
+        <translation>背景颜色：</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>画完了</source>
+        <translation>画完了</translation>
+    </message>
+    <message>
+        <source>放弃DIY效果</source>
+        <translation>放弃DIY效果</translation>
+    </message>
+    <message>
+        <source>Airal Black</source>
+        <translation>Airal Black</translation>
+    </message>
+    <message>
+        <source>黑体</source>
+        <translation>黑体</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>图片无法保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Images (*.png)</source>
+        <translation>图片 (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>DiyPainter</name>
+    <message>
+        <source>the picture is empty (zoomed out to nothing).</source>
+        <translation>图片是空的（已缩小到没有内容）。</translation>
+    </message>
+</context>
+<context>
+    <name>DiyPictureFlow</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The DIY picture could not be saved to %1: %2</source>
+        <translation>DIY图片无法保存到 %1：%2</translation>
     </message>
 </context>
 <context>

@@ -98,24 +98,182 @@
     <name>DiyForm</name>
     <message>
         <source>dialog_title_tip</source>
-        <translation type="vanished">提示</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>diyform_cancel_diy_title</source>
-        <translation type="vanished">確定要放棄DIY效果嗎？</translation>
+        <translation>確定要放棄DIY效果嗎？</translation>
     </message>
     <message>
         <source>diyform_lblfont_title</source>
-        <translation type="vanished">字型：%1
+        <translation>字型：%1
 字號：%2</translation>
     </message>
     <message>
         <source>diyform_save_diy_selectfile</source>
-        <translation type="vanished">儲存DIY效果</translation>
+        <translation>儲存DIY效果</translation>
     </message>
     <message>
         <source>diyform_save_diy_tip</source>
-        <translation type="vanished">是否將DIY效果儲存到電腦？</translation>
+        <translation>是否將DIY效果儲存到電腦？</translation>
+    </message>
+    <message>
+        <source>DIY图形</source>
+        <translation>DIY圖形</translation>
+    </message>
+    <message>
+        <source>画图工具</source>
+        <translation>畫圖工具</translation>
+    </message>
+    <message>
+        <source>选择DIY样式：</source>
+        <translation>選擇DIY樣式：</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>橢圓</translation>
+    </message>
+    <message>
+        <source>圆矩</source>
+        <translation>圓矩</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>擦写</source>
+        <translation>擦寫</translation>
+    </message>
+    <message>
+        <source>画笔类型：</source>
+        <translation>畫筆類型：</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>實線</translation>
+    </message>
+    <message>
+        <source>点线</source>
+        <translation>點線</translation>
+    </message>
+    <message>
+        <source>画笔线宽：</source>
+        <translation>畫筆線寬：</translation>
+    </message>
+    <message>
+        <source>画笔颜色：</source>
+        <translation>畫筆顏色：</translation>
+    </message>
+    <message>
+        <source>填充颜色：</source>
+        <translation>填充顏色：</translation>
+    </message>
+    <message>
+        <source>字体：</source>
+        <translation>字型：</translation>
+    </message>
+    <message>
+        <source>选择字体</source>
+        <translation>選擇字型</translation>
+    </message>
+    <message>
+        <source>字体颜色：</source>
+        <translation>字型顏色：</translation>
+    </message>
+    <message>
+        <source>文字排列方式：</source>
+        <translation>文字排列方式：</translation>
+    </message>
+    <message>
+        <source>水平排列</source>
+        <translation>水平排列</translation>
+    </message>
+    <message>
+        <source>垂直排列</source>
+        <translation>垂直排列</translation>
+    </message>
+    <message>
+        <source>环形排列</source>
+        <translation>環形排列</translation>
+    </message>
+    <message>
+        <source>半径：</source>
+        <translation>半徑：</translation>
+    </message>
+    <message>
+        <source>背景颜色：</source>
+        <translation>背景顏色：</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>画完了</source>
+        <translation>畫完了</translation>
+    </message>
+    <message>
+        <source>放弃DIY效果</source>
+        <translation>放棄DIY效果</translation>
+    </message>
+    <message>
+        <source>Airal Black</source>
+        <translation>Airal Black</translation>
+    </message>
+    <message>
+        <source>黑体</source>
+        <translation>黑体</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>圖片無法儲存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Images (*.png)</source>
+        <translation>圖片 (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>DiyPainter</name>
+    <message>
+        <source>the picture is empty (zoomed out to nothing).</source>
+        <translation>圖片是空的（已縮小到沒有內容）。</translation>
+    </message>
+</context>
+<context>
+    <name>DiyPictureFlow</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The DIY picture could not be saved to %1: %2</source>
+        <translation>DIY圖片無法儲存到 %1：%2</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 
 class CustomTableModel;
 class DisplayGeometryFlow;
+class DiyPictureFlow;
 class DownloadFlow;
 class ImageObject;
 class MainWindowForm;
@@ -81,6 +82,8 @@ signals:
 
 public slots:
     void onActionOpenImage();
+    void onActionNewDiy();
+    void onBtnEditDiy();
     void onActionDownToUsb();
     void onActionLoadGif();
     void onActionSettingColor();
@@ -143,4 +146,5 @@ private:
     std::unique_ptr<DownloadFlow> download;
     std::unique_ptr<PlaylistImport> import;
     std::unique_ptr<DisplayGeometryFlow> geometry;
+    std::unique_ptr<DiyPictureFlow> diy;
 };

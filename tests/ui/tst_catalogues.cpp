@@ -79,6 +79,12 @@ bool isKey(const QString &source)
     return key.match(source).hasMatch();
 }
 
+// Names rather than texts, the same in every language: a font family.
+bool isName(const QString &source)
+{
+    return source == QStringLiteral("黑体");
+}
+
 bool hasChinese(const QString &text)
 {
     for (const QChar c : text) {
@@ -134,7 +140,8 @@ private slots:
                 faults << QStringLiteral("no entry for ") + where;
             else if (isKey(text.source) && shown == text.source)
                 faults << QStringLiteral("the key itself for ") + where;
-            else if (english && hasChinese(shown) && !text.source.startsWith(QLatin1String("language_")))
+            else if (english && hasChinese(shown) && !text.source.startsWith(QLatin1String("language_"))
+                     && !isName(text.source))
                 faults << QStringLiteral("Chinese in English for ") + where + QStringLiteral(": ") + shown;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(catalogue + QStringLiteral(":\n  ") + faults.join(QStringLiteral("\n  "))));

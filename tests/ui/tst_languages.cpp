@@ -70,17 +70,6 @@ private:
     TestWorkDir work;
 
 private slots:
-    void switchingToTheLanguageInForceDoesNothing()
-    {
-        LanguageSwitcher languages;
-        QCOMPARE(languages.current(), LanguageSwitcher::None);
-        LanguageChanges changes;
-        QVERIFY(languages.switchTo(LanguageSwitcher::EnUs));
-        QVERIFY(!languages.switchTo(LanguageSwitcher::EnUs));
-        QCOMPARE(changes.count, 1);
-        QCOMPARE(languages.current(), LanguageSwitcher::EnUs);
-    }
-
     void englishSlotTwiceLogsTwiceLoadsOnce()
     {
         MainWindow window;
