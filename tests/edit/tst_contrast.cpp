@@ -14,6 +14,7 @@
 #include "ui/MainWindowForm.h"
 
 #include "LogCapture.h"
+#include "ModalAnswerer.h"
 #include "TestWorkDir.h"
 
 #include <QAction>
@@ -106,13 +107,12 @@ QRgb previewCentre(const MainWindow &window)
     return brush.textureImage().isNull() ? brush.color().rgb() : brush.textureImage().pixel(225, 225);
 }
 
-// Runs action on the next modal dialog or popup menu that opens.
-void onNextModal(std::function<void(QWidget *)> action)
+// Runs action on the next popup menu that opens (menus are not modal dialogs).
+void onNextPopup(std::function<void(QWidget *)> action)
 {
     auto *timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                          : QApplication::activeModalWidget();
+        QWidget *open = QApplication::activePopupWidget();
         if (!open)
             return;
         timer->deleteLater();
@@ -364,18 +364,21 @@ private slots:
             QStringLiteral("thumbnailLabel"));
         QVERIFY(thumbnailLabel);
 
-        int shownWhileOpen = 0;
-        onNextModal([&](QWidget *modal) {
+        bool shownWhileOpen = false;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget *modal) {
             auto *dialog = qobject_cast<UpdateImageContract *>(modal);
-            QVERIFY(dialog);
+            if (!dialog)
+                return false;
             dialog->findChild<QSlider *>(QStringLiteral("slider"))->setValue(30);
             // The picture shows as soon as the looper has adjusted it.
-            QTRY_VERIFY_WITH_TIMEOUT(previewCentre(window) != before, 5000);
-            ++shownWhileOpen;
+            shownWhileOpen = QTest::qWaitFor([&] { return previewCentre(window) != before; }, 5000);
             dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+            return true;
         });
         window.updateImageContract();
-        QCOMPARE(shownWhileOpen, 1);
+        QVERIFY(answerer.done());
+        QVERIFY(shownWhileOpen);
         QCOMPARE(image->contrast(), 3.0f);
         QVERIFY(qRed(previewCentre(window)) > qRed(before)); // still showing the brighter picture
         QVERIFY(image->thumbnail() != thumbnailBefore);
@@ -395,7 +398,7 @@ private slots:
         for (int row : {0, 1}) {
             window.form().tableView->setCurrentIndex(window.pictureModel()->index(row, 0));
             bool opened = false;
-            onNextModal([&](QWidget *menu) {
+            onNextPopup([&](QWidget *menu) {
                 opened = qobject_cast<QMenu *>(menu) != nullptr;
                 menu->close();
             });

@@ -14,7 +14,7 @@
 #include "ui/UpdateLineNumberDialog.h"
 
 #include "LogCapture.h"
-#include "ModalScript.h"
+#include "ModalAnswerer.h"
 #include "TestWorkDir.h"
 
 #include <QLabel>
@@ -25,6 +25,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -40,6 +41,38 @@ std::unique_ptr<DisplayCountDialog> dialogFor(int parameter)
 int currentValue(int parameter)
 {
     return parameter == Leds ? DisplayParameters::ledCount() : DisplayParameters::lineCount();
+}
+
+// Answers the geometry dialog: the text typed (none keeps what is there),
+// then accepted, or rejected.
+void answerDialog(ModalAnswerer &answerer, const std::optional<QString> &text, bool accept = true)
+{
+    answerer.then([text, accept](QWidget *modal) {
+        auto *dialog = qobject_cast<DisplayCountDialog *>(modal);
+        if (!dialog)
+            return false;
+        if (text)
+            dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(*text);
+        if (accept)
+            dialog->accept();
+        else
+            dialog->reject();
+        return true;
+    });
+}
+
+// Answers the confirmation, keeping its text and informative text.
+void answerQuestion(ModalAnswerer &answerer, QMessageBox::StandardButton button, QStringList *texts = nullptr)
+{
+    answerer.then([button, texts](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return false;
+        if (texts)
+            *texts = QStringList{box->text(), box->informativeText()};
+        box->button(button)->click();
+        return true;
+    });
 }
 
 // A window with two pictures and a sequence, the second picture selected.
@@ -155,9 +188,11 @@ private slots:
     {
         QFETCH(int, parameter);
         const int before = currentValue(parameter);
-        ModalScript script({ModalScript::accept()});
+        ModalAnswerer answerer;
+        answerDialog(answerer, std::nullopt);
+        answerQuestion(answerer, QMessageBox::Cancel); // would stop a question, which must not come
         QVERIFY(!run(parameter));
-        QCOMPARE(script.seen().size(), 1); // the dialog, and no question
+        QCOMPARE(answerer.answered(), 1);
         QCOMPARE(cleared, 0);
         QCOMPARE(currentValue(parameter), before);
     }
@@ -168,9 +203,11 @@ private slots:
         QFETCH(int, parameter);
         LogCapture log;
         QStringList question;
-        ModalScript script({ModalScript::enter(QString()), ModalScript::answerBox(QMessageBox::Ok, &question)});
+        ModalAnswerer answerer;
+        answerDialog(answerer, QString());
+        answerQuestion(answerer, QMessageBox::Ok, &question);
         QVERIFY(run(parameter));
-        QVERIFY(script.finished());
+        QVERIFY(answerer.done());
         QCOMPARE(question, QStringList({parameter == Leds ? QStringLiteral("LED数量被修改.")
                                                           : QStringLiteral("分辨率被修改."),
                                         QStringLiteral("所有的打开的图片效果将会被删除，是否继续？")}));
@@ -187,14 +224,18 @@ private slots:
         QFETCH(int, parameter);
         const int before = currentValue(parameter);
         {
-            ModalScript script({ModalScript::enter(QStringLiteral("200")), ModalScript::answerBox(QMessageBox::Cancel)});
+            ModalAnswerer answerer;
+            answerDialog(answerer, QStringLiteral("200"));
+            answerQuestion(answerer, QMessageBox::Cancel);
             QVERIFY(!run(parameter));
-            QVERIFY(script.finished());
+            QVERIFY(answerer.done());
         }
         {
-            ModalScript script({ModalScript::reject()});
+            ModalAnswerer answerer;
+            answerDialog(answerer, QStringLiteral("200"), false);
+            answerQuestion(answerer, QMessageBox::Cancel);
             QVERIFY(!run(parameter));
-            QCOMPARE(script.seen().size(), 1);
+            QCOMPARE(answerer.answered(), 1);
         }
         QCOMPARE(currentValue(parameter), before);
         QCOMPARE(cleared, 0);
@@ -219,7 +260,9 @@ private slots:
         QFETCH(int, value);
         QFETCH(int, lineBytes);
         QFETCH(int, length);
-        ModalScript script({ModalScript::enter(QString::number(value)), ModalScript::answerBox(QMessageBox::Ok)});
+        ModalAnswerer answerer;
+        answerDialog(answerer, QString::number(value));
+        answerQuestion(answerer, QMessageBox::Ok);
         QVERIFY(run(parameter));
         QImage picture(300, 300, QImage::Format_RGB32);
         picture.fill(Qt::white);
@@ -243,14 +286,18 @@ private slots:
         QVERIFY(previewCentre(*window) != qRgb(255, 255, 255));
         QVERIFY(!window->form().btnPlay->isHidden()); // the sequence is selected
         {
-            ModalScript script({ModalScript::enter(QStringLiteral("6")), ModalScript::answerBox(QMessageBox::Ok)});
+            ModalAnswerer answerer;
+            answerDialog(answerer, QStringLiteral("6"));
+            answerQuestion(answerer, QMessageBox::Ok);
             window->onBtnLedCount();
-            QVERIFY(script.finished());
+            QVERIFY(answerer.done());
         }
         {
-            ModalScript script({ModalScript::enter(QStringLiteral("600")), ModalScript::answerBox(QMessageBox::Ok)});
+            ModalAnswerer answerer;
+            answerDialog(answerer, QStringLiteral("600"));
+            answerQuestion(answerer, QMessageBox::Ok);
             window->onBtnLineNumber();
-            QVERIFY(script.finished());
+            QVERIFY(answerer.done());
         }
         QCOMPARE(window->pictureModel()->rowCount(), 0);
         QCOMPARE(window->sequenceModel()->rowCount(), 0);
@@ -277,12 +324,14 @@ private slots:
         QVERIFY(green.save(path));
         const auto window = windowWithPlaylist(path);
         const QList<ImageObject *> pictures = window->pictureList();
-        ModalScript script({ModalScript::enter(QStringLiteral("200")), ModalScript::answerBox(QMessageBox::Cancel)});
+        ModalAnswerer answerer;
+        answerDialog(answerer, QStringLiteral("200"));
+        answerQuestion(answerer, QMessageBox::Cancel);
         if (parameter == Leds)
             window->onBtnLedCount();
         else
             window->onBtnLineNumber();
-        QVERIFY(script.finished());
+        QVERIFY(answerer.done());
         QCOMPARE(window->pictureList(), pictures);
         QCOMPARE(window->sequenceModel()->rowCount(), 1);
         QCOMPARE(window->form().tableView->currentIndex().row(), 1);
