@@ -30,6 +30,11 @@ quint8 CardTableOfContents::timeByte(double seconds)
     return tenths >= 255 ? 255 : quint8(tenths);
 }
 
+quint8 CardTableOfContents::repeatByte(int loopCount)
+{
+    return quint8(loopCount & 0xFF);
+}
+
 void CardTableOfContents::appendNumber16(QByteArray &table, qint64 value)
 {
     table.append(char((value >> 8) & 0xFF));
@@ -68,7 +73,7 @@ QByteArray CardTableOfContents::build(const QList<ImageObject *> &pictures, cons
         if (entries == maxEntries)
             break;
         const qint64 last = block + sequence->frameCount() - 1;
-        appendEntry(table, block, last, 1, quint8(sequence->loopCount() & 0xFF));
+        appendEntry(table, block, last, 1, repeatByte(sequence->loopCount()));
         ++entries;
         block = last + 1;
     }
@@ -76,4 +81,10 @@ QByteArray CardTableOfContents::build(const QList<ImageObject *> &pictures, cons
     table.append(trailer, sizeof trailer);
     table.append(size - table.size(), '\0');
     return table;
+}
+
+bool CardTableOfContents::hasMarkers(const QByteArray &table)
+{
+    return table.size() >= size && table.startsWith(QByteArray::fromRawData(header, sizeof header))
+           && table.mid(trailerOffset, sizeof trailer) == QByteArray::fromRawData(trailer, sizeof trailer);
 }

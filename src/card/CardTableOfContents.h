@@ -21,8 +21,12 @@ public:
     static qint64 blockCount(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
     // Display time in tenths of a second, truncated, at most 255.
     static quint8 timeByte(double seconds);
+    // The repeat byte of a sequence's entry.
+    static quint8 repeatByte(int loopCount);
     // The whole table, exactly size bytes.
     static QByteArray build(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
+    // Whether a table read back carries the header and trailer markers that build() writes.
+    static bool hasMarkers(const QByteArray &table);
 
 private:
     static void appendEntry(QByteArray &table, qint64 first, qint64 last, quint8 b4, quint8 b5);
