@@ -8,6 +8,8 @@
 #include <atomic>
 #include <memory>
 
+class HandlerMessage;
+class Message;
 class QThread;
 
 // One read of a card back into the playlist: the request (which file, in
@@ -28,6 +30,14 @@ public:
 
     // Looper thread. Reads the file while stickReadOk is set.
     void run();
+    // Looper thread, for the handler of a read request: takes the job out of
+    // msg (which stays the looper's), runs it and returns the reply of the
+    // same code, owning the job, for the handler to post to the window (a
+    // request without a job gets a reply without one; other codes, null).
+    static Message *answer(HandlerMessage &handler, Message *msg);
+    // The job a read request or its reply carries, now the caller's; null for
+    // other codes or a message without one.
+    static std::unique_ptr<CardReadJob> takeFrom(Message *msg);
 
     // Any thread. Whether reading is still wanted: set when the read starts,
     // cleared when its busy dialog returns. The window keeps its own handle.
