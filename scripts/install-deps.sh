@@ -9,6 +9,7 @@ packages=(
     libgl-dev
     libbenchmark-dev
     xvfb xauth
+    fonts-dejavu-core
 )
 
 missing=()
