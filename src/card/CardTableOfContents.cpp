@@ -30,9 +30,10 @@ quint8 CardTableOfContents::timeByte(double seconds)
     return tenths >= 255 ? 255 : quint8(tenths);
 }
 
-quint8 CardTableOfContents::repeatByte(int loopCount)
+quint8 CardTableOfContents::repeatByte(int loops)
 {
-    return quint8(loopCount & 0xFF);
+    // Capped like the time byte: 300 loops must not play as 44.
+    return quint8(qBound(0, loops, 255));
 }
 
 void CardTableOfContents::appendNumber16(QByteArray &table, qint64 value)

@@ -9,21 +9,6 @@
 #include <QMessageBox>
 #include <QWidget>
 
-namespace {
-
-template<typename T>
-QList<T *> objectsOf(const CustomTableModel *model)
-{
-    QList<T *> objects;
-    for (const CustomTableItem &item : model->itemList()) {
-        if (auto *object = qobject_cast<T *>(item.object))
-            objects.append(object);
-    }
-    return objects;
-}
-
-} // namespace
-
 ShowFlow::ShowFlow(CustomTableModel *pictures, CustomTableModel *sequences, QWidget *parent, Window window)
     : QObject(parent), pictures(pictures), sequences(sequences), parentWidget(parent), window(std::move(window)),
       player(new ShowPlayer(this))
@@ -56,7 +41,7 @@ void ShowFlow::toggle()
 void ShowFlow::play()
 {
     window.stopSequencePlayback();
-    if (!player->start(objectsOf<ImageObject>(pictures), objectsOf<MediaObject>(sequences))) {
+    if (!player->start(pictures->objectsOf<ImageObject>(), sequences->objectsOf<MediaObject>())) {
         QMessageBox::information(parentWidget, QCoreApplication::translate("MainWindow", "dialog_title_tip"),
                                  tr("The playlist holds nothing the display would show: no picture with a display "
                                     "time and no sequence with frames."),
