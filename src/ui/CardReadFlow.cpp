@@ -12,6 +12,7 @@
 #include "ui/CustomTableModel.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -58,6 +59,16 @@ CardReadFlow::~CardReadFlow()
 {
     if (wanted)
         wanted->store(false); // a read still on the looper stops at its next block
+}
+
+ProgressDialog *CardReadFlow::progressDialog() const
+{
+    return progress;
+}
+
+QString CardReadFlow::askForCardFile(QWidget *parent, const QString &folder)
+{
+    return QFileDialog::getOpenFileName(parent, tr("Open card"), folder, tr("Card files (*.bin);;All files (*)"));
 }
 
 void CardReadFlow::tell(const QString &text)

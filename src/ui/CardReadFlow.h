@@ -53,7 +53,10 @@ public:
     void readOver(std::unique_ptr<CardReadJob> job);
 
     bool stickReadOk() const { return wanted && wanted->load(); }
-    ProgressDialog *progressDialog() const { return progress; }
+    ProgressDialog *progressDialog() const;
+
+    // The file chooser of "Open card…", starting in folder.
+    static QString askForCardFile(QWidget *parent, const QString &folder);
 
 private:
     bool mayReplacePlaylist(const QString &path);

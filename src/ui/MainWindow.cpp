@@ -1,6 +1,10 @@
 #include "ui/MainWindow.h"
 
 #include "app/DisplayParameters.h"
+#include "app/DisplayParametersNotifier.h"
+#include "app/WorkDirectory.h"
+#include "card/CardReadJob.h"
+#include "card/SelectUsbPathDialog.h"
 #include "card/VolumeSource.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -12,6 +16,7 @@
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
+#include "ui/CardReadFlow.h"
 #include "ui/CustomTableModel.h"
 #include "ui/DownloadFlow.h"
 #include "ui/ListImageItemDelegate.h"
@@ -19,6 +24,7 @@
 #include "ui/MainWindowForm.h"
 #include "ui/PlaylistImport.h"
 #include "ui/RowEditor.h"
+#include "ui/ShowFlow.h"
 #include "ui/UiLog.h"
 
 #include <QAction>
@@ -52,6 +58,7 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
     download = std::make_unique<DownloadFlow>(this, sticks, *volumeSource, playMediaHandler, imageModel, mediaModel);
     import = std::make_unique<PlaylistImport>(this, this, imageModel, mediaModel,
                                               [this](MediaObject *media) { addSequence(media); });
+    createCardFlows();
 
     contrastMenu = new QMenu(this);
     contrastAction = contrastMenu->addAction(tr("调整对比度"));
@@ -62,6 +69,8 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    showFlow.reset();
+    cardReads.reset(); // a read still on the looper stops at its next block
     // Emptying the lists below must neither show rows of a window that is
     // going nor open row editors on them.
     for (QTableView *table : {ui->tableView, ui->tableViewMedia}) {
@@ -81,12 +90,16 @@ MainWindow::~MainWindow()
 void MainWindow::connectActions()
 {
     // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {ui->actionNewDiy, ui->actionImportVideo, ui->actionPreview, ui->actionDefault})
+    for (QAction *pending : {ui->actionNewDiy, ui->actionImportVideo})
         pending->setEnabled(false);
     connect(ui->actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
     connect(ui->actionDownload, &QAction::triggered, this, &MainWindow::onActionDownToUsb);
     connect(ui->actionImportGif, &QAction::triggered, this, &MainWindow::onActionLoadGif);
     connect(ui->actionSettingColor, &QAction::triggered, this, &MainWindow::onActionSettingColor);
+    connect(ui->actionPreview, &QAction::triggered, this, &MainWindow::onActionPreviewFromUsb);
+    connect(ui->actionDefault, &QAction::triggered, this, &MainWindow::onActionRestoreFactory);
+    connect(ui->actionOpenCard, &QAction::triggered, this, &MainWindow::onActionOpenCard);
+    connect(ui->actionPlayShow, &QAction::triggered, this, &MainWindow::onActionPlayShow);
     connect(ui->actionDeletePicture, &QAction::triggered, this, &MainWindow::onBtnDelImage);
     connect(ui->actionDeleteSequence, &QAction::triggered, this, &MainWindow::onBtnDelMedia);
     connect(ui->btnZhCn, &QPushButton::clicked, this, &MainWindow::onBtnZhCnClick);
@@ -270,6 +283,7 @@ void MainWindow::selectRow(QTableView *table, int row)
 
 void MainWindow::onBtnPlayClick()
 {
+    showFlow->stop();
     if (!playback->start())
         return;
     ui->btnPlay->hide();
@@ -278,6 +292,10 @@ void MainWindow::onBtnPlayClick()
 
 void MainWindow::onBtnStopClick()
 {
+    if (showFlow && showFlow->isPlaying()) {
+        showFlow->stop(); // the show puts the buttons back as they were
+        return;
+    }
     playback->stop();
     ui->btnPlay->show();
     ui->btnStop->hide();
@@ -285,6 +303,8 @@ void MainWindow::onBtnStopClick()
 
 void MainWindow::stopPlaying()
 {
+    if (showFlow)
+        showFlow->stop();
     if (playback && playback->isPlaying())
         onBtnStopClick();
 }
@@ -416,6 +436,7 @@ void MainWindow::onBtnEnUsClick()
 void MainWindow::retranslate()
 {
     ui->retranslateUi(this);
+    ui->showDisplayParameters(DisplayParameters::lineCount(), DisplayParameters::ledCount());
 }
 
 void MainWindow::scanUsbDisks()
@@ -438,4 +459,74 @@ void MainWindow::onVolumeUnmounted(const QString &path)
     qCDebug(lcUi, "USB_Removed");
     DeleteDisk(path);
     qCDebug(lcUi) << "this-delete is =" << path;
+}
+
+void MainWindow::createCardFlows()
+{
+    CardReadFlow::Window reads;
+    reads.chooseStick = [this] { return SelectUsbPathDialog::choose(sticks, this); };
+    // A stick is where cards usually are.
+    reads.chooseCardFile = [this] {
+        return CardReadFlow::askForCardFile(this, disks().isEmpty() ? WorkDirectory::lastUsedFolder()
+                                                                    : disks().first().path);
+    };
+    reads.stopPlayback = [this] { stopPlaying(); };
+    reads.showPage = [this](int page) { ui->toolBox->setCurrentIndex(page); };
+    reads.readEnded = [this] { pressImageWidget(QModelIndex()); };
+    reads.listsReplaced = [this] {
+        selectRow(ui->tableViewMedia, -1);
+        selectRow(ui->tableView, -1);
+    };
+    cardReads = std::make_unique<CardReadFlow>(imageModel, mediaModel, playMediaHandler, this, reads);
+    connect(playMediaHandler, &PlayMediaHandler::previewUsbOver, this, &MainWindow::previewUsbOver);
+    connect(playMediaHandler, &PlayMediaHandler::restoreFactoryOver, this, &MainWindow::restoreFactoryOver);
+    connect(playMediaHandler, &PlayMediaHandler::openCardOver, this, &MainWindow::openCardOver);
+    // The status bar follows every change of the display parameters.
+    connect(DisplayParametersNotifier::instance(), &DisplayParametersNotifier::changed, this,
+            [this](int leds, int lines) { ui->showDisplayParameters(lines, leds); });
+
+    ShowFlow::Window shows;
+    shows.showPreview = [this](const QImage &picture) { setPreviewImage(picture); };
+    shows.highlight = [this](int kind, int row) { ui->highlightRow(kind, row); };
+    shows.stopSequencePlayback = [this] {
+        if (playback->isPlaying())
+            onBtnStopClick();
+    };
+    shows.playingChanged = [this](bool playing) { ui->showShowPlaying(playing, playback->current()); };
+    showFlow = std::make_unique<ShowFlow>(imageModel, mediaModel, this, shows);
+}
+
+void MainWindow::onActionPreviewFromUsb()
+{
+    cardReads->previewFromUsb();
+}
+
+void MainWindow::onActionRestoreFactory()
+{
+    cardReads->restoreFactory();
+}
+
+void MainWindow::onActionOpenCard()
+{
+    cardReads->openCard();
+}
+
+void MainWindow::previewUsbOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::restoreFactoryOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::openCardOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::onActionPlayShow()
+{
+    showFlow->toggle();
 }

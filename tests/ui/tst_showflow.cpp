@@ -13,19 +13,6 @@
 
 #include <memory>
 
-namespace {
-
-ImageObject *pictureOf(QRgb colour, double seconds)
-{
-    auto *picture = new ImageObject(1, QString(), seconds, ImageObject::PictureFile);
-    QImage preview(450, 450, QImage::Format_ARGB32);
-    preview.fill(colour);
-    picture->setPreviewImage(preview);
-    return picture;
-}
-
-} // namespace
-
 class TestShowFlow : public QObject
 {
     Q_OBJECT
@@ -64,10 +51,11 @@ private slots:
 
     void playsBothListsAndHighlightsTheRows()
     {
-        pictures->appendItems({CustomTableItem(pictureOf(0xFFFF0000, 0.1)), CustomTableItem(pictureOf(0xFF00FF00, 0.1))});
+        pictures->appendItems({CustomTableItem(PlaylistModels::colouredPicture(0.1, 0xFFFF0000)),
+                               CustomTableItem(PlaylistModels::colouredPicture(0.1, 0xFF00FF00))});
         auto *sequence = new MediaObject(0, QString());
-        sequence->appendFrame(pictureOf(0xFF0000FF, 10));
-        sequence->appendFrame(pictureOf(0xFFFFFFFF, 10));
+        sequence->appendFrame(PlaylistModels::colouredPicture(10, 0xFF0000FF));
+        sequence->appendFrame(PlaylistModels::colouredPicture(10, 0xFFFFFFFF));
         sequences->appendItems({CustomTableItem(sequence)});
 
         flow->toggle();
@@ -82,7 +70,8 @@ private slots:
 
     void removingARowEndsTheShow()
     {
-        pictures->appendItems({CustomTableItem(pictureOf(0xFFFF0000, 5)), CustomTableItem(pictureOf(0xFF00FF00, 5))});
+        pictures->appendItems({CustomTableItem(PlaylistModels::colouredPicture(5, 0xFFFF0000)),
+                               CustomTableItem(PlaylistModels::colouredPicture(5, 0xFF00FF00))});
         flow->play();
         QVERIFY(flow->isPlaying());
         pictures->delRow(1, 1);
@@ -92,7 +81,7 @@ private slots:
 
     void nothingToShowIsSaid()
     {
-        pictures->appendItems({CustomTableItem(pictureOf(0xFFFF0000, 0))});
+        pictures->appendItems({CustomTableItem(PlaylistModels::colouredPicture(0, 0xFFFF0000))});
         QString told;
         QTimer::singleShot(0, this, [&told] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
