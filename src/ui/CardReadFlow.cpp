@@ -76,17 +76,20 @@ void CardReadFlow::tell(const QString &text)
     QMessageBox::information(parentWidget, windowText("dialog_title_tip"), text, QMessageBox::Ok);
 }
 
-bool CardReadFlow::mayReplacePlaylist(const QString &path)
+bool CardReadFlow::mayRead(const QString &what, const QString &switching)
 {
     const int pictureRows = pictures->rowCount();
     const int sequenceRows = sequences->rowCount();
-    if (pictureRows == 0 && sequenceRows == 0)
-        return true;
-    const QString question = tr("Reading %1 replaces the playlist (pictures: %2, sequences: %3). Replace it?")
-                                 .arg(path)
-                                 .arg(pictureRows)
-                                 .arg(sequenceRows);
-    return ask(question);
+    const bool replacing = pictureRows > 0 || sequenceRows > 0;
+    if (!replacing)
+        return switching.isEmpty() || ask(switching);
+    if (switching.isEmpty())
+        return ask(tr("Reading %1 replaces the playlist (pictures: %2, sequences: %3). Replace it?")
+                       .arg(what)
+                       .arg(pictureRows)
+                       .arg(sequenceRows));
+    return ask(switching + QLatin1Char(' ')
+               + tr("It replaces the playlist (pictures: %1, sequences: %2).").arg(pictureRows).arg(sequenceRows));
 }
 
 bool CardReadFlow::ask(const QString &question)
@@ -107,7 +110,7 @@ void CardReadFlow::previewFromUsb()
         tell(windowText("dialog_title_preview_error1"));
         return;
     }
-    if (!mayReplacePlaylist(path))
+    if (!mayRead(path, QString()))
         return;
     read(CardReadJob::PreviewFromUsb, path,
          CardBlockLayout::rawSamples(DisplayParameters::ledCount(), DisplayParameters::lineCount()),
@@ -124,7 +127,7 @@ void CardReadFlow::restoreFactory()
         tell(windowText("dialog_title_not_find_default"));
         return;
     }
-    if (!mayReplacePlaylist(path))
+    if (!mayRead(tr("the factory content"), QString()))
         return;
     read(CardReadJob::RestoreFactory, path,
          CardBlockLayout::rawSamples(FactoryContent::ledCount, FactoryContent::lineCount),
@@ -152,19 +155,16 @@ void CardReadFlow::openCard()
                  .arg(lines));
         return;
     }
-    if (!probe.fits) {
-        const QString question =
-            tr("The card %1 was made for a display of %2 LEDs and %3 lines; the display is set to %4 LEDs and "
-               "%5 lines. Switch to %2 LEDs and %3 lines and open the card?")
-                .arg(path)
-                .arg(probe.layout->ledCount)
-                .arg(probe.layout->lineCount)
-                .arg(leds)
-                .arg(lines);
-        if (!ask(question))
-            return;
-    }
-    if (!mayReplacePlaylist(path))
+    const QString switching =
+        probe.fits ? QString()
+                   : tr("The card %1 was made for a display of %2 LEDs and %3 lines; the display is set to %4 "
+                        "LEDs and %5 lines. Switch to %2 LEDs and %3 lines and open the card?")
+                         .arg(path)
+                         .arg(probe.layout->ledCount)
+                         .arg(probe.layout->lineCount)
+                         .arg(leds)
+                         .arg(lines);
+    if (!mayRead(path, switching))
         return;
     read(CardReadJob::OpenCard, path, *probe.layout, tr("Reading the card, please wait."));
 }

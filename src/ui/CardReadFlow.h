@@ -59,7 +59,9 @@ public:
     static QString askForCardFile(QWidget *parent, const QString &folder);
 
 private:
-    bool mayReplacePlaylist(const QString &path);
+    // Asks before a non-empty playlist is replaced by what is read, and
+    // before the display switches (switching: that question, or empty).
+    bool mayRead(const QString &what, const QString &switching);
     bool ask(const QString &question); // OK/Cancel
     void read(CardReadJob::Kind kind, const QString &path, const CardBlockLayout &layout, const QString &busyText);
     void takeOver(CardReadJob &job);

@@ -248,12 +248,16 @@ void MainWindow::onImageContractChanged(QObject *object)
 
 void MainWindow::pressImageWidget(const QModelIndex &index)
 {
+    if (showHighlighting)
+        return;
     qCDebug(lcUi) << "#MainWindow# pressImageWidget()" << index;
     showPicture(index.isValid() && index.model() ? imageModel->objectAt<ImageObject>(index.row()) : nullptr);
 }
 
 void MainWindow::pressMediaWidget(const QModelIndex &index)
 {
+    if (showHighlighting)
+        return;
     stopPlaying();
     const bool valid = index.row() >= 0 && index.column() >= 0 && index.model();
     MediaObject *media = valid ? mediaModel->objectAt<MediaObject>(index.row()) : nullptr;
@@ -293,7 +297,7 @@ void MainWindow::onBtnPlayClick()
 void MainWindow::onBtnStopClick()
 {
     if (showFlow && showFlow->isPlaying()) {
-        showFlow->stop(); // the show puts the buttons back as they were
+        stopShow();
         return;
     }
     playback->stop();
@@ -487,7 +491,11 @@ void MainWindow::createCardFlows()
 
     ShowFlow::Window shows;
     shows.showPreview = [this](const QImage &picture) { setPreviewImage(picture); };
-    shows.highlight = [this](int kind, int row) { ui->highlightRow(kind, row); };
+    shows.highlight = [this](int kind, int row) {
+        showHighlighting = true;
+        ui->highlightRow(kind, row);
+        showHighlighting = false;
+    };
     shows.stopSequencePlayback = [this] {
         if (playback->isPlaying())
             onBtnStopClick();
@@ -528,5 +536,16 @@ void MainWindow::openCardOver()
 
 void MainWindow::onActionPlayShow()
 {
-    showFlow->toggle();
+    if (showFlow->isPlaying())
+        stopShow();
+    else
+        showFlow->play();
+}
+
+void MainWindow::stopShow()
+{
+    showFlow->stop();
+    // The row the show ended on becomes the one Play and Del act on.
+    QTableView *table = ui->toolBox->currentIndex() == 0 ? ui->tableView : ui->tableViewMedia;
+    selectRow(table, table->currentIndex().row());
 }

@@ -129,6 +129,7 @@ private:
     // shows nothing (Del then has nothing to act on).
     void selectRow(QTableView *table, int row);
     void createCardFlows();
+    void stopShow();
 
     std::unique_ptr<MainWindowForm> ui;
     StickList sticks;
@@ -145,4 +146,5 @@ private:
     std::unique_ptr<PlaylistImport> import;
     std::unique_ptr<CardReadFlow> cardReads;
     std::unique_ptr<ShowFlow> showFlow;
+    bool showHighlighting = false; // the show moves the selection: not the user's choice
 };

@@ -174,7 +174,7 @@ void MainWindowForm::buildActions(QMainWindow *window)
     actionSettingColor = make("actionSettingColor", ":/images/ic_flowers.png");
     actionDeletePicture = make("actionDeletePicture", ":/images/edit_delete.png");
     actionDeleteSequence = make("actionDeleteSequence", ":/images/edit_delete.png");
-    actionOpenCard = make("actionOpenCard", ":/images/preview_usb.png");
+    actionOpenCard = make("actionOpenCard", ":/images/open_card.png");
     actionPlayShow = make("actionPlayShow", ":/images/play.png");
     actionPlayShow->setShortcut(Qt::Key_F5);
 
@@ -245,13 +245,9 @@ void MainWindowForm::highlightRow(int kind, int row)
     QTableView *table = kind == 0 ? tableView : tableViewMedia;
     toolBox->setCurrentIndex(kind == 0 ? 0 : 1);
     const QModelIndex index = table->model()->index(row, 0);
-    {
-        const QSignalBlocker quiet(table->selectionModel());
-        table->selectionModel()->setCurrentIndex(index,
-                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
+    table->setCurrentIndex(index); // its row editor opens as for a click
+    table->selectRow(row);
     table->scrollTo(index);
-    table->viewport()->update();
 }
 
 QWidget *MainWindowForm::buildPreviewArea(QWidget *parent)

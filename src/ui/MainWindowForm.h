@@ -31,8 +31,7 @@ public:
     // While the show plays: its action reads "Stop show", Stop is offered and
     // Play (of the selected sequence) is not; after it, Play when one is selected.
     void showShowPlaying(bool playing, bool sequenceSelected);
-    // Marks the row the show plays (kind 0 pictures, 1 sequences) without
-    // making it current through the views' signals, which would end the show.
+    // Makes the row the show plays current and selected (kind 0 pictures, 1 sequences).
     void highlightRow(int kind, int row);
 
     QAction *actionOpenImage = nullptr;

@@ -411,6 +411,25 @@ private slots:
         }
     }
 
+    void oneQuestionForTheSwitchAndTheReplacement()
+    {
+        const QList<ImageObject *> written = {storedPicture(1, '\x44', PolarSampling::minimumLength)};
+        cardFile = work.filePath(QStringLiteral("one.bin"));
+        DisplayParameters::setLedCount(112);
+        DisplayParameters::setLineCount(450);
+        QVERIFY(CardWriter().write(written, {}, cardFile).complete());
+        qDeleteAll(written);
+        fillPlaylist();
+        DisplayParameters::setLedCount(36);
+        ModalDriver driver;
+        flow->openCard();
+        QCOMPARE(driver.texts.size(), 1);
+        QVERIFY(driver.texts.at(0).contains(QLatin1String("Switch to 112 LEDs and 450 lines")));
+        QVERIFY(driver.texts.at(0).contains(QLatin1String("It replaces the playlist (pictures: 2, sequences: 1)")));
+        QCOMPARE(pictures->rowCount(), 1);
+        QCOMPARE(DisplayParameters::ledCount(), 112);
+    }
+
     void openCardRefusesWhatIsNotACard()
     {
         fillPlaylist();

@@ -151,6 +151,8 @@ private slots:
         QTest::mouseClick(ui.btnStop, Qt::LeftButton);
         QCOMPARE(ui.actionPlayShow->text(), QStringLiteral("Play show"));
         QVERIFY(!ui.btnStop->isVisible());
+        // The row it ended on is the chosen one now: Del acts on it.
+        QVERIFY(ui.toolBox->currentIndex() == 0 ? ui.btnDelImage->isEnabled() : ui.btnDelMedia->isEnabled());
         const int page = ui.toolBox->currentIndex();
         QTest::qWait(400);
         QCOMPARE(ui.toolBox->currentIndex(), page); // stopped
