@@ -10,6 +10,7 @@ packages=(
     libbenchmark-dev
     xvfb xauth
     fonts-dejavu-core
+    fonts-wqy-zenhei
 )
 
 missing=()

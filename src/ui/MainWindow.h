@@ -14,6 +14,7 @@
 
 class CardReadFlow;
 class CustomTableModel;
+class DiyPictureFlow;
 class DownloadFlow;
 class ImageObject;
 class MainWindowForm;
@@ -82,6 +83,8 @@ signals:
 
 public slots:
     void onActionOpenImage();
+    void onActionNewDiy();
+    void onBtnEditDiy();
     void onActionDownToUsb();
     void onActionLoadGif();
     void onActionSettingColor();
@@ -144,6 +147,7 @@ private:
     std::unique_ptr<PreviewPlayback> playback;
     std::unique_ptr<DownloadFlow> download;
     std::unique_ptr<PlaylistImport> import;
+    std::unique_ptr<DiyPictureFlow> diy;
     std::unique_ptr<CardReadFlow> cardReads;
     std::unique_ptr<ShowFlow> showFlow;
     bool showHighlighting = false; // the show moves the selection: not the user's choice
