@@ -11,6 +11,7 @@ packages=(
     qt6-translations-l10n
     libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick
+    fonts-dejavu-core
     fonts-wqy-zenhei
 )
 

@@ -29,6 +29,95 @@
     </message>
 </context>
 <context>
+    <name>CardFileOpen</name>
+    <message>
+        <source>it does not exist</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>it cannot be opened (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CardReadFlow</name>
+    <message>
+        <source>Open card</source>
+        <translation>Open card</translation>
+    </message>
+    <message>
+        <source>Card files (*.bin);;All files (*)</source>
+        <translation>Card files (*.bin);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1 replaces the playlist (pictures: %2, sequences: %3). Replace it?</source>
+        <translation>Reading %1 replaces the playlist (pictures: %2, sequences: %3). Replace it?</translation>
+    </message>
+    <message>
+        <source>It replaces the playlist (pictures: %1, sequences: %2).</source>
+        <translation>It replaces the playlist (pictures: %1, sequences: %2).</translation>
+    </message>
+    <message>
+        <source>the factory content</source>
+        <translation>the factory content</translation>
+    </message>
+    <message>
+        <source>The card %1 does not fit a display of %2 LEDs and %3 lines, nor any other display: its size is not the table of contents and whole blocks of one size. The file may be damaged or cut short.</source>
+        <translation>The card %1 does not fit a display of %2 LEDs and %3 lines, nor any other display: its size is not the table of contents and whole blocks of one size. The file may be damaged or cut short.</translation>
+    </message>
+    <message>
+        <source>The card %1 was made for a display of %2 LEDs and %3 lines; the display is set to %4 LEDs and %5 lines. Switch to %2 LEDs and %3 lines and open the card?</source>
+        <translation>The card %1 was made for a display of %2 LEDs and %3 lines; the display is set to %4 LEDs and %5 lines. Switch to %2 LEDs and %3 lines and open the card?</translation>
+    </message>
+    <message>
+        <source>Reading the card, please wait.</source>
+        <translation>Reading the card, please wait.</translation>
+    </message>
+</context>
+<context>
+    <name>CardReader</name>
+    <message>
+        <source>The card %1 is damaged: entry %2 of its table is neither a picture nor a sequence.</source>
+        <translation>The card %1 is damaged: entry %2 of its table is neither a picture nor a sequence.</translation>
+    </message>
+    <message>
+        <source>The card %1 is damaged: entry %2 of its table names block 0.</source>
+        <translation>The card %1 is damaged: entry %2 of its table names block 0.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: %2.</source>
+        <translation>The file %1 is not a readable card: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a card: it is shorter than the %2-byte table of contents.</source>
+        <translation>The file %1 is not a card: it is shorter than the %2-byte table of contents.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a card written by Rotavue: its table of contents has no card markers.</source>
+        <translation>The file %1 is not a card written by Rotavue: its table of contents has no card markers.</translation>
+    </message>
+    <message>
+        <source>The card %1 holds no pictures and no sequences with frames.</source>
+        <translation>The card %1 holds no pictures and no sequences with frames.</translation>
+    </message>
+    <message>
+        <source>Reading the card %1 failed at block %2: %3.</source>
+        <translation>Reading the card %1 failed at block %2: %3.</translation>
+    </message>
+    <message>
+        <source>The card %1 does not fit a display of %2 LEDs and %3 lines.</source>
+        <translation>The card %1 does not fit a display of %2 LEDs and %3 lines.</translation>
+    </message>
+</context>
+<context>
     <name>CardWriter</name>
     <message>
         <source>picture %1</source>
@@ -376,6 +465,25 @@
     </message>
 </context>
 <context>
+    <name>LegacyCardReader</name>
+    <message>
+        <source>The file %1 cannot be read for a display of %2 LEDs and %3 lines.</source>
+        <translation>The file %1 cannot be read for a display of %2 LEDs and %3 lines.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: %2.</source>
+        <translation>The file %1 is not a readable card: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: it is shorter than its %2-byte header.</source>
+        <translation>The file %1 is not a readable card: it is shorter than its %2-byte header.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: it holds no complete picture or sequence for a display of %2 LEDs and %3 lines.</source>
+        <translation>The file %1 is not a readable card: it holds no complete picture or sequence for a display of %2 LEDs and %3 lines.</translation>
+    </message>
+</context>
+<context>
     <name>ListImageItemDelegate</name>
     <message>
         <source>imgwidget_lbl_text2</source>
@@ -678,19 +786,31 @@
     </message>
     <message>
         <source>dialog_title_not_find_default</source>
-        <translation type="vanished">The system default file does not exist!</translation>
+        <translation>The system default file does not exist!</translation>
     </message>
     <message>
         <source>dialog_title_preview_error1</source>
-        <translation type="vanished">No effect of U disk file, please select another U disk!</translation>
+        <translation>No effect of U disk file, please select another U disk!</translation>
     </message>
     <message>
         <source>dialog_title_reading_sys</source>
-        <translation type="vanished">Reading the default file, please do not cancel!</translation>
+        <translation>Reading the default file, please do not cancel!</translation>
     </message>
     <message>
         <source>dialog_title_reading_usb</source>
-        <translation type="vanished">Reading data from the U disk, please do not cancel!</translation>
+        <translation>Reading data from the U disk, please do not cancel!</translation>
+    </message>
+    <message>
+        <source>Open card…</source>
+        <translation>Open card…</translation>
+    </message>
+    <message>
+        <source>Stop show</source>
+        <translation>Stop show</translation>
+    </message>
+    <message>
+        <source>Play show</source>
+        <translation>Play show</translation>
     </message>
 </context>
 <context>
@@ -732,6 +852,13 @@
     <message>
         <source>dialog_title_tip</source>
         <translation>Tip</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>The playlist holds nothing the display would show: no picture with a display time and no sequence with frames.</source>
+        <translation>The playlist holds nothing the display would show: no picture with a display time and no sequence with frames.</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,95 @@
     </message>
 </context>
 <context>
+    <name>CardFileOpen</name>
+    <message>
+        <source>it does not exist</source>
+        <translation>它不存在</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一个文件夹</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>它无法打开（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CardReadFlow</name>
+    <message>
+        <source>Open card</source>
+        <translation>打开卡文件</translation>
+    </message>
+    <message>
+        <source>Card files (*.bin);;All files (*)</source>
+        <translation>卡文件 (*.bin);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1 replaces the playlist (pictures: %2, sequences: %3). Replace it?</source>
+        <translation>读取 %1 将替换播放列表（图片：%2，序列：%3）。要替换吗？</translation>
+    </message>
+    <message>
+        <source>It replaces the playlist (pictures: %1, sequences: %2).</source>
+        <translation>它将替换播放列表（图片：%1，序列：%2）。</translation>
+    </message>
+    <message>
+        <source>the factory content</source>
+        <translation>出厂内容</translation>
+    </message>
+    <message>
+        <source>The card %1 does not fit a display of %2 LEDs and %3 lines, nor any other display: its size is not the table of contents and whole blocks of one size. The file may be damaged or cut short.</source>
+        <translation>卡文件 %1 既不适合 %2 个LED、%3 条线的显示屏，也不适合其他显示屏：它的大小不是目录加上若干个同样大小的完整数据块。文件可能已损坏或不完整。</translation>
+    </message>
+    <message>
+        <source>The card %1 was made for a display of %2 LEDs and %3 lines; the display is set to %4 LEDs and %5 lines. Switch to %2 LEDs and %3 lines and open the card?</source>
+        <translation>卡文件 %1 是为 %2 个LED、%3 条线的显示屏制作的；当前设置为 %4 个LED、%5 条线。要切换到 %2 个LED、%3 条线并打开这个卡文件吗？</translation>
+    </message>
+    <message>
+        <source>Reading the card, please wait.</source>
+        <translation>正在读取卡文件，请稍候。</translation>
+    </message>
+</context>
+<context>
+    <name>CardReader</name>
+    <message>
+        <source>The card %1 is damaged: entry %2 of its table is neither a picture nor a sequence.</source>
+        <translation>卡文件 %1 已损坏：目录的第 %2 项既不是图片也不是序列。</translation>
+    </message>
+    <message>
+        <source>The card %1 is damaged: entry %2 of its table names block 0.</source>
+        <translation>卡文件 %1 已损坏：目录的第 %2 项指向第 0 块。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: %2.</source>
+        <translation>文件 %1 不是可读取的卡文件：%2。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a card: it is shorter than the %2-byte table of contents.</source>
+        <translation>文件 %1 不是卡文件：它比 %2 字节的目录还短。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a card written by Rotavue: its table of contents has no card markers.</source>
+        <translation>文件 %1 不是Rotavue写入的卡文件：它的目录中没有卡标记。</translation>
+    </message>
+    <message>
+        <source>The card %1 holds no pictures and no sequences with frames.</source>
+        <translation>卡文件 %1 中没有图片，也没有带帧的序列。</translation>
+    </message>
+    <message>
+        <source>Reading the card %1 failed at block %2: %3.</source>
+        <translation>读取卡文件 %1 在第 %2 块失败：%3。</translation>
+    </message>
+    <message>
+        <source>The card %1 does not fit a display of %2 LEDs and %3 lines.</source>
+        <translation>卡文件 %1 不适合 %2 个LED、%3 条线的显示屏。</translation>
+    </message>
+</context>
+<context>
     <name>CardWriter</name>
     <message>
         <source>picture %1</source>
@@ -376,6 +465,25 @@
     </message>
 </context>
 <context>
+    <name>LegacyCardReader</name>
+    <message>
+        <source>The file %1 cannot be read for a display of %2 LEDs and %3 lines.</source>
+        <translation>无法按 %2 个LED、%3 条线的显示屏读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: %2.</source>
+        <translation>文件 %1 不是可读取的卡文件：%2。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: it is shorter than its %2-byte header.</source>
+        <translation>文件 %1 不是可读取的卡文件：它比 %2 字节的文件头还短。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: it holds no complete picture or sequence for a display of %2 LEDs and %3 lines.</source>
+        <translation>文件 %1 不是可读取的卡文件：其中没有适合 %2 个LED、%3 条线显示屏的完整图片或序列。</translation>
+    </message>
+</context>
+<context>
     <name>ListImageItemDelegate</name>
     <message>
         <source>imgwidget_lbl_text2</source>
@@ -678,19 +786,31 @@
     </message>
     <message>
         <source>dialog_title_not_find_default</source>
-        <translation type="vanished">系统默认文件不存在！</translation>
+        <translation>系统默认文件不存在！</translation>
     </message>
     <message>
         <source>dialog_title_preview_error1</source>
-        <translation type="vanished">U盘中没有效果文件，请选择其他U盘！</translation>
+        <translation>U盘中没有效果文件，请选择其他U盘！</translation>
     </message>
     <message>
         <source>dialog_title_reading_sys</source>
-        <translation type="vanished">正在读取默认文件，请不要取消！</translation>
+        <translation>正在读取默认文件，请不要取消！</translation>
     </message>
     <message>
         <source>dialog_title_reading_usb</source>
-        <translation type="vanished">正在从U盘读取数据，请不要取消！</translation>
+        <translation>正在从U盘读取数据，请不要取消！</translation>
+    </message>
+    <message>
+        <source>Open card…</source>
+        <translation>打开卡文件…</translation>
+    </message>
+    <message>
+        <source>Stop show</source>
+        <translation>停止演示</translation>
+    </message>
+    <message>
+        <source>Play show</source>
+        <translation>播放演示</translation>
     </message>
 </context>
 <context>
@@ -732,6 +852,13 @@
     <message>
         <source>dialog_title_tip</source>
         <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>The playlist holds nothing the display would show: no picture with a display time and no sequence with frames.</source>
+        <translation>播放列表中没有显示屏可显示的内容：没有带显示时间的图片，也没有带帧的序列。</translation>
     </message>
 </context>
 <context>

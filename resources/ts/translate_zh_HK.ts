@@ -29,6 +29,95 @@
     </message>
 </context>
 <context>
+    <name>CardFileOpen</name>
+    <message>
+        <source>it does not exist</source>
+        <translation>它不存在</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一個資料夾</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>它無法開啟（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CardReadFlow</name>
+    <message>
+        <source>Open card</source>
+        <translation>開啟卡檔案</translation>
+    </message>
+    <message>
+        <source>Card files (*.bin);;All files (*)</source>
+        <translation>卡檔案 (*.bin);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1 replaces the playlist (pictures: %2, sequences: %3). Replace it?</source>
+        <translation>讀取 %1 將替換播放列表（圖片：%2，序列：%3）。要替換嗎？</translation>
+    </message>
+    <message>
+        <source>It replaces the playlist (pictures: %1, sequences: %2).</source>
+        <translation>它將替換播放列表（圖片：%1，序列：%2）。</translation>
+    </message>
+    <message>
+        <source>the factory content</source>
+        <translation>出廠內容</translation>
+    </message>
+    <message>
+        <source>The card %1 does not fit a display of %2 LEDs and %3 lines, nor any other display: its size is not the table of contents and whole blocks of one size. The file may be damaged or cut short.</source>
+        <translation>卡檔案 %1 既不適合 %2 個LED、%3 條線的顯示屏，也不適合其他顯示屏：它的大小不是目錄加上若干個同樣大小的完整資料塊。檔案可能已損壞或不完整。</translation>
+    </message>
+    <message>
+        <source>The card %1 was made for a display of %2 LEDs and %3 lines; the display is set to %4 LEDs and %5 lines. Switch to %2 LEDs and %3 lines and open the card?</source>
+        <translation>卡檔案 %1 是為 %2 個LED、%3 條線的顯示屏製作的；目前設定為 %4 個LED、%5 條線。要切換到 %2 個LED、%3 條線並開啟這個卡檔案嗎？</translation>
+    </message>
+    <message>
+        <source>Reading the card, please wait.</source>
+        <translation>正在讀取卡檔案，請稍候。</translation>
+    </message>
+</context>
+<context>
+    <name>CardReader</name>
+    <message>
+        <source>The card %1 is damaged: entry %2 of its table is neither a picture nor a sequence.</source>
+        <translation>卡檔案 %1 已損壞：目錄的第 %2 項既不是圖片也不是序列。</translation>
+    </message>
+    <message>
+        <source>The card %1 is damaged: entry %2 of its table names block 0.</source>
+        <translation>卡檔案 %1 已損壞：目錄的第 %2 項指向第 0 塊。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: %2.</source>
+        <translation>檔案 %1 不是可讀取的卡檔案：%2。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a card: it is shorter than the %2-byte table of contents.</source>
+        <translation>檔案 %1 不是卡檔案：它比 %2 位元組的目錄還短。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a card written by Rotavue: its table of contents has no card markers.</source>
+        <translation>檔案 %1 不是Rotavue寫入的卡檔案：它的目錄中沒有卡標記。</translation>
+    </message>
+    <message>
+        <source>The card %1 holds no pictures and no sequences with frames.</source>
+        <translation>卡檔案 %1 中沒有圖片，也沒有帶幀的序列。</translation>
+    </message>
+    <message>
+        <source>Reading the card %1 failed at block %2: %3.</source>
+        <translation>讀取卡檔案 %1 在第 %2 塊失敗：%3。</translation>
+    </message>
+    <message>
+        <source>The card %1 does not fit a display of %2 LEDs and %3 lines.</source>
+        <translation>卡檔案 %1 不適合 %2 個LED、%3 條線的顯示屏。</translation>
+    </message>
+</context>
+<context>
     <name>CardWriter</name>
     <message>
         <source>picture %1</source>
@@ -376,6 +465,25 @@
     </message>
 </context>
 <context>
+    <name>LegacyCardReader</name>
+    <message>
+        <source>The file %1 cannot be read for a display of %2 LEDs and %3 lines.</source>
+        <translation>無法按 %2 個LED、%3 條線的顯示屏讀取檔案 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: %2.</source>
+        <translation>檔案 %1 不是可讀取的卡檔案：%2。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: it is shorter than its %2-byte header.</source>
+        <translation>檔案 %1 不是可讀取的卡檔案：它比 %2 位元組的檔頭還短。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a readable card: it holds no complete picture or sequence for a display of %2 LEDs and %3 lines.</source>
+        <translation>檔案 %1 不是可讀取的卡檔案：其中沒有適合 %2 個LED、%3 條線顯示屏的完整圖片或序列。</translation>
+    </message>
+</context>
+<context>
     <name>ListImageItemDelegate</name>
     <message>
         <source>imgwidget_lbl_text2</source>
@@ -678,19 +786,31 @@
     </message>
     <message>
         <source>dialog_title_not_find_default</source>
-        <translation type="vanished">系統預設檔案不存在！</translation>
+        <translation>系統預設檔案不存在！</translation>
     </message>
     <message>
         <source>dialog_title_preview_error1</source>
-        <translation type="vanished">USB手指中沒有效果檔案，請選擇其他USB手指！</translation>
+        <translation>USB手指中沒有效果檔案，請選擇其他USB手指！</translation>
     </message>
     <message>
         <source>dialog_title_reading_sys</source>
-        <translation type="vanished">正在讀取預設檔案，請不要取消！</translation>
+        <translation>正在讀取預設檔案，請不要取消！</translation>
     </message>
     <message>
         <source>dialog_title_reading_usb</source>
-        <translation type="vanished">正在從USB手指讀取資料，請不要取消！</translation>
+        <translation>正在從USB手指讀取資料，請不要取消！</translation>
+    </message>
+    <message>
+        <source>Open card…</source>
+        <translation>開啟卡檔案…</translation>
+    </message>
+    <message>
+        <source>Stop show</source>
+        <translation>停止演示</translation>
+    </message>
+    <message>
+        <source>Play show</source>
+        <translation>播放演示</translation>
     </message>
 </context>
 <context>
@@ -732,6 +852,13 @@
     <message>
         <source>dialog_title_tip</source>
         <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>The playlist holds nothing the display would show: no picture with a display time and no sequence with frames.</source>
+        <translation>播放列表中沒有顯示屏可顯示的內容：沒有帶顯示時間的圖片，也沒有帶幀的序列。</translation>
     </message>
 </context>
 <context>

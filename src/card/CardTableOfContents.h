@@ -27,6 +27,8 @@ public:
     static quint8 repeatByte(int loops);
     // The whole table, exactly size bytes.
     static QByteArray build(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
+    // Whether a table read back carries the header and trailer markers that build() writes.
+    static bool hasMarkers(const QByteArray &table);
 
 private:
     static void appendEntry(QByteArray &table, qint64 first, qint64 last, quint8 b4, quint8 b5);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 struct ContrastRequest;
+class CardReadJob;
 class DownloadJob;
 class LoadObjectItem;
 class MediaObject;
@@ -29,6 +30,7 @@ enum : int {
     RestoreFactory = 15,   // read the factory content file
     Contrast = 16,         // apply a contrast value (debounced)
     SeekVideo = 17,        // move the video player (debounced)
+    OpenCard = 20,         // read a card as download writes it
 };
 }
 
@@ -46,3 +48,7 @@ template<> struct MessagePayload<WhatCode::LoopUp> { using Type = RowEditor; };
 template<> struct MessagePayload<WhatCode::LoopDown> { using Type = RowEditor; };
 // The request carries the adjuster; its reply, made by the adjuster, carries nothing.
 template<> struct MessagePayload<WhatCode::Contrast> { using Type = ContrastRequest; };
+// The request carries what to read, the reply the same job with its records.
+template<> struct MessagePayload<WhatCode::PreviewFromUsb> { using Type = CardReadJob; };
+template<> struct MessagePayload<WhatCode::RestoreFactory> { using Type = CardReadJob; };
+template<> struct MessagePayload<WhatCode::OpenCard> { using Type = CardReadJob; };

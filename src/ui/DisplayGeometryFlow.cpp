@@ -7,9 +7,8 @@
 
 #include <QMessageBox>
 
-DisplayGeometryFlow::DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist,
-                                         std::function<void()> changed)
-    : window(window), clearPlaylist(std::move(clearPlaylist)), changed(std::move(changed))
+DisplayGeometryFlow::DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist)
+    : window(window), clearPlaylist(std::move(clearPlaylist))
 {
 }
 
@@ -48,7 +47,5 @@ bool DisplayGeometryFlow::change(int current, void (*store)(int), const char *de
     if (clearPlaylist)
         clearPlaylist();
     store(value);
-    if (changed)
-        changed();
     return true;
 }

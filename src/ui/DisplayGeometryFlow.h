@@ -9,6 +9,7 @@ class QWidget;
 // Changing the LED count or the line count while the program runs. Every
 // picture's LED line data depends on both, so a change, once confirmed,
 // empties the playlist; pictures imported afterwards use the new value.
+// DisplayParameters announces the new value (the status bar follows it).
 class DisplayGeometryFlow
 {
     // Its texts are the main window's.
@@ -16,8 +17,8 @@ class DisplayGeometryFlow
 
 public:
     // window: parent of the dialogs. clearPlaylist: empties both lists and
-    // resets the preview. changed: after a new value was stored.
-    DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist, std::function<void()> changed);
+    // resets the preview.
+    DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist);
 
     // UI thread. Asks for the value, confirms, clears and stores; returns
     // whether the value changed.
@@ -30,5 +31,4 @@ private:
 
     QWidget *window;
     std::function<void()> clearPlaylist;
-    std::function<void()> changed;
 };

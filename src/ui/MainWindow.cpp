@@ -1,6 +1,10 @@
 #include "ui/MainWindow.h"
 
 #include "app/DisplayParameters.h"
+#include "app/DisplayParametersNotifier.h"
+#include "app/WorkDirectory.h"
+#include "card/CardReadJob.h"
+#include "card/SelectUsbPathDialog.h"
 #include "card/VolumeSource.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -14,6 +18,7 @@
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
+#include "ui/CardReadFlow.h"
 #include "ui/CustomTableModel.h"
 #include "ui/DisplayGeometryFlow.h"
 #include "ui/DiyPictureFlow.h"
@@ -23,6 +28,7 @@
 #include "ui/MainWindowForm.h"
 #include "ui/PlaylistImport.h"
 #include "ui/RowEditor.h"
+#include "ui/ShowFlow.h"
 #include "ui/UiLog.h"
 
 #include <QAction>
@@ -59,10 +65,9 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
     import = std::make_unique<PlaylistImport>(this, this, imageModel, mediaModel,
                                               [this](MediaObject *media) { addSequence(media); });
     diy = std::make_unique<DiyPictureFlow>(imageModel, this, [this] { return int(languages.current()); });
+    createCardFlows();
 
-    geometry = std::make_unique<DisplayGeometryFlow>(
-        this, [this] { clearForNewGeometry(); },
-        [this] { ui->showDisplayParameters(DisplayParameters::lineCount(), DisplayParameters::ledCount()); });
+    geometry = std::make_unique<DisplayGeometryFlow>(this, [this] { clearForNewGeometry(); });
 
     contrastMenu = new QMenu(this);
     contrastAction = contrastMenu->addAction(tr("调整对比度"));
@@ -75,6 +80,8 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    showFlow.reset();
+    cardReads.reset(); // a read still on the looper stops at its next block
     // Emptying the lists below must neither show rows of a window that is
     // going nor open row editors on them.
     for (QTableView *table : {ui->tableView, ui->tableViewMedia}) {
@@ -94,13 +101,17 @@ MainWindow::~MainWindow()
 void MainWindow::connectActions()
 {
     // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {ui->actionImportVideo, ui->actionPreview, ui->actionDefault})
+    for (QAction *pending : {ui->actionImportVideo})
         pending->setEnabled(false);
     connect(ui->actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
     connect(ui->actionNewDiy, &QAction::triggered, this, &MainWindow::onActionNewDiy);
     connect(ui->actionDownload, &QAction::triggered, this, &MainWindow::onActionDownToUsb);
     connect(ui->actionImportGif, &QAction::triggered, this, &MainWindow::onActionLoadGif);
     connect(ui->actionSettingColor, &QAction::triggered, this, &MainWindow::onActionSettingColor);
+    connect(ui->actionPreview, &QAction::triggered, this, &MainWindow::onActionPreviewFromUsb);
+    connect(ui->actionDefault, &QAction::triggered, this, &MainWindow::onActionRestoreFactory);
+    connect(ui->actionOpenCard, &QAction::triggered, this, &MainWindow::onActionOpenCard);
+    connect(ui->actionPlayShow, &QAction::triggered, this, &MainWindow::onActionPlayShow);
     connect(ui->actionDeletePicture, &QAction::triggered, this, &MainWindow::onBtnDelImage);
     connect(ui->actionDeleteSequence, &QAction::triggered, this, &MainWindow::onBtnDelMedia);
     connect(ui->btnZhCn, &QPushButton::clicked, this, &MainWindow::onBtnZhCnClick);
@@ -277,12 +288,16 @@ void MainWindow::onImageContractChanged(QObject *object)
 
 void MainWindow::pressImageWidget(const QModelIndex &index)
 {
+    if (showHighlighting)
+        return;
     qCDebug(lcUi) << "#MainWindow# pressImageWidget()" << index;
     showPicture(index.isValid() && index.model() ? imageModel->objectAt<ImageObject>(index.row()) : nullptr);
 }
 
 void MainWindow::pressMediaWidget(const QModelIndex &index)
 {
+    if (showHighlighting)
+        return;
     stopPlaying();
     const bool valid = index.row() >= 0 && index.column() >= 0 && index.model();
     MediaObject *media = valid ? mediaModel->objectAt<MediaObject>(index.row()) : nullptr;
@@ -312,6 +327,7 @@ void MainWindow::selectRow(QTableView *table, int row)
 
 void MainWindow::onBtnPlayClick()
 {
+    showFlow->stop();
     if (!playback->start())
         return;
     ui->btnPlay->hide();
@@ -320,6 +336,10 @@ void MainWindow::onBtnPlayClick()
 
 void MainWindow::onBtnStopClick()
 {
+    if (showFlow && showFlow->isPlaying()) {
+        stopShow();
+        return;
+    }
     playback->stop();
     ui->btnPlay->show();
     ui->btnStop->hide();
@@ -327,6 +347,8 @@ void MainWindow::onBtnStopClick()
 
 void MainWindow::stopPlaying()
 {
+    if (showFlow)
+        showFlow->stop();
     if (playback && playback->isPlaying())
         onBtnStopClick();
 }
@@ -526,4 +548,89 @@ void MainWindow::onVolumeUnmounted(const QString &path)
     qCDebug(lcUi, "USB_Removed");
     DeleteDisk(path);
     qCDebug(lcUi) << "this-delete is =" << path;
+}
+
+void MainWindow::createCardFlows()
+{
+    CardReadFlow::Window reads;
+    reads.chooseStick = [this] { return SelectUsbPathDialog::choose(sticks, this); };
+    // A stick is where cards usually are.
+    reads.chooseCardFile = [this] {
+        return CardReadFlow::askForCardFile(this, disks().isEmpty() ? WorkDirectory::lastUsedFolder()
+                                                                    : disks().first().path);
+    };
+    reads.stopPlayback = [this] { stopPlaying(); };
+    reads.showPage = [this](int page) { ui->toolBox->setCurrentIndex(page); };
+    reads.readEnded = [this] { pressImageWidget(QModelIndex()); };
+    reads.listsReplaced = [this] {
+        selectRow(ui->tableViewMedia, -1);
+        selectRow(ui->tableView, -1);
+    };
+    cardReads = std::make_unique<CardReadFlow>(imageModel, mediaModel, playMediaHandler, this, reads);
+    connect(playMediaHandler, &PlayMediaHandler::previewUsbOver, this, &MainWindow::previewUsbOver);
+    connect(playMediaHandler, &PlayMediaHandler::restoreFactoryOver, this, &MainWindow::restoreFactoryOver);
+    connect(playMediaHandler, &PlayMediaHandler::openCardOver, this, &MainWindow::openCardOver);
+    // The status bar follows every change of the display parameters.
+    connect(DisplayParametersNotifier::instance(), &DisplayParametersNotifier::changed, this,
+            [this](int leds, int lines) { ui->showDisplayParameters(lines, leds); });
+
+    ShowFlow::Window shows;
+    shows.showPreview = [this](const QImage &picture) { setPreviewImage(picture); };
+    shows.highlight = [this](int kind, int row) {
+        showHighlighting = true;
+        ui->highlightRow(kind, row);
+        showHighlighting = false;
+    };
+    shows.stopSequencePlayback = [this] {
+        if (playback->isPlaying())
+            onBtnStopClick();
+    };
+    shows.playingChanged = [this](bool playing) { ui->showShowPlaying(playing, playback->current()); };
+    showFlow = std::make_unique<ShowFlow>(imageModel, mediaModel, this, shows);
+}
+
+void MainWindow::onActionPreviewFromUsb()
+{
+    cardReads->previewFromUsb();
+}
+
+void MainWindow::onActionRestoreFactory()
+{
+    cardReads->restoreFactory();
+}
+
+void MainWindow::onActionOpenCard()
+{
+    cardReads->openCard();
+}
+
+void MainWindow::previewUsbOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::restoreFactoryOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::openCardOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::onActionPlayShow()
+{
+    if (showFlow->isPlaying())
+        stopShow();
+    else
+        showFlow->play();
+}
+
+void MainWindow::stopShow()
+{
+    showFlow->stop();
+    // The row the show ended on becomes the one Play and Del act on.
+    QTableView *table = ui->toolBox->currentIndex() == 0 ? ui->tableView : ui->tableViewMedia;
+    selectRow(table, table->currentIndex().row());
 }

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class CardReadFlow;
 class CustomTableModel;
 class DisplayGeometryFlow;
 class DiyPictureFlow;
@@ -26,6 +27,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTableView;
+class ShowFlow;
 class VolumeSource;
 
 // The program's only top-level window: toolbar actions, the round preview with
@@ -87,6 +89,10 @@ public slots:
     void onActionDownToUsb();
     void onActionLoadGif();
     void onActionSettingColor();
+    void onActionPreviewFromUsb();
+    void onActionRestoreFactory();
+    void onActionOpenCard();
+    void onActionPlayShow();
     void onBtnDelImage();
     void onBtnDelMedia();
     void pressImageWidget(const QModelIndex &index);
@@ -94,6 +100,9 @@ public slots:
     void onBtnPlayClick();
     void onBtnStopClick();
     void handlerMessage(Message *msg);
+    void previewUsbOver();
+    void restoreFactoryOver();
+    void openCardOver();
     void onTableViewMenuRequested(const QPoint &point);
     void onBtnZhCnClick();
     void onBtnZhHkClick();
@@ -131,6 +140,8 @@ private:
     // Makes the row current and selected and shows it; with no such row,
     // shows nothing (Del then has nothing to act on).
     void selectRow(QTableView *table, int row);
+    void createCardFlows();
+    void stopShow();
 
     std::unique_ptr<MainWindowForm> ui;
     StickList sticks;
@@ -147,4 +158,7 @@ private:
     std::unique_ptr<PlaylistImport> import;
     std::unique_ptr<DisplayGeometryFlow> geometry;
     std::unique_ptr<DiyPictureFlow> diy;
+    std::unique_ptr<CardReadFlow> cardReads;
+    std::unique_ptr<ShowFlow> showFlow;
+    bool showHighlighting = false; // the show moves the selection: not the user's choice
 };

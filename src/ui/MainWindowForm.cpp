@@ -170,12 +170,18 @@ void MainWindowForm::buildActions(QMainWindow *window)
     actionDeleteSequence = make("actionDeleteSequence", ":/images/edit_delete.png");
     actionLedCount = make("actionLedCount", "");
     actionLineCount = make("actionLineCount", "");
+    actionOpenCard = make("actionOpenCard", ":/images/open_card.png");
+    actionPlayShow = make("actionPlayShow", ":/images/play.png");
+    actionPlayShow->setShortcut(Qt::Key_F5);
 
     // The stick, calibration and display geometry functions live in a menu of their own.
     toolsMenu = window->menuBar()->addMenu(QString());
     toolsMenu->setObjectName(QStringLiteral("toolsMenu"));
     toolsMenu->addAction(actionPreview);
     toolsMenu->addAction(actionDefault);
+    toolsMenu->addAction(actionOpenCard);
+    toolsMenu->addSeparator();
+    toolsMenu->addAction(actionPlayShow);
     toolsMenu->addSeparator();
     toolsMenu->addAction(actionSettingColor);
     toolsMenu->addSeparator();
@@ -235,6 +241,24 @@ void MainWindowForm::showDisplayParameters(int lineCount, int ledCount)
     versionLabel->setText(tr(" Ver: %1").arg(QLatin1String(kVersion)));
     lineLabel->setText(tr(" LINE:%1").arg(lineCount));
     ledLabel->setText(tr(" LED:%1").arg(ledCount));
+}
+
+void MainWindowForm::showShowPlaying(bool playing, bool sequenceSelected)
+{
+    actionPlayShow->setData(playing);
+    actionPlayShow->setText(playing ? tr("Stop show") : tr("Play show"));
+    btnPlay->setVisible(!playing && sequenceSelected);
+    btnStop->setVisible(playing);
+}
+
+void MainWindowForm::highlightRow(int kind, int row)
+{
+    QTableView *table = kind == 0 ? tableView : tableViewMedia;
+    toolBox->setCurrentIndex(kind == 0 ? 0 : 1);
+    const QModelIndex index = table->model()->index(row, 0);
+    table->setCurrentIndex(index); // its row editor opens as for a click
+    table->selectRow(row);
+    table->scrollTo(index);
 }
 
 QWidget *MainWindowForm::buildPreviewArea(QWidget *parent)
@@ -304,6 +328,8 @@ void MainWindowForm::retranslateUi(QMainWindow *window)
     actionPreview->setText(tr("action_title_preview"));
     actionDefault->setText(tr("action_title_default"));
     actionSettingColor->setText(tr("颜色调试参数"));
+    actionOpenCard->setText(tr("Open card…"));
+    actionPlayShow->setText(actionPlayShow->data().toBool() ? tr("Stop show") : tr("Play show"));
     toolBar->setWindowTitle(tr("action_title_menu"));
     toolsMenu->setTitle(tr("menu_title_tools"));
     actionLedCount->setText(tr("menu_title_led_count"));

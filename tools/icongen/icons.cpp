@@ -129,6 +129,34 @@ void previewStick(QPainter &p)
     p.drawEllipse(c, 3, 3);
 }
 
+void openCard(QPainter &p)
+{
+    // A card file holding a round picture: a page with a folded corner and a ring of dots.
+    QPainterPath page;
+    page.moveTo(10, 4);
+    page.lineTo(42, 4);
+    page.lineTo(54, 16);
+    page.lineTo(54, 60);
+    page.lineTo(10, 60);
+    page.closeSubpath();
+    fillAndStroke(p, page, white);
+    QPainterPath fold;
+    fold.moveTo(42, 4);
+    fold.lineTo(42, 16);
+    fold.lineTo(54, 16);
+    p.strokePath(fold, outlinePen());
+    p.setPen(Qt::NoPen);
+    const QColor dots[] = {blue, orange, green, red};
+    const QPointF c(32, 37);
+    for (int i = 0; i < 12; ++i) {
+        const qreal a = qDegreesToRadians(90.0 + i * 30);
+        p.setBrush(dots[i % 4]);
+        p.drawEllipse(QPointF(c.x() + 14 * qCos(a), c.y() - 14 * qSin(a)), 3.4, 3.4);
+    }
+    p.setBrush(ink);
+    p.drawEllipse(c, 3, 3);
+}
+
 void factoryReset(QPainter &p)
 {
     // An anticlockwise arrow round a dot: back to the start.
@@ -467,6 +495,7 @@ QList<Picture> pngPictures()
         {QStringLiteral("import_gif.png"), toolbar, grid, importGif},
         {QStringLiteral("preview_usb.png"), toolbar, grid, previewStick},
         {QStringLiteral("default_ui.png"), toolbar, grid, factoryReset},
+        {QStringLiteral("open_card.png"), toolbar, grid, openCard},
         {QStringLiteral("ic_flowers.png"), toolbar, grid, colourCalibration},
         {QStringLiteral("play.png"), QSize(130, 130), grid, playButton},
         {QStringLiteral("stop.png"), QSize(130, 130), grid, stopButton},
