@@ -2,13 +2,12 @@
 
 #include "app/DisplayParameters.h"
 #include "app/WorkDirectory.h"
-#include "display/MediaObject.h"
 #include "project/ProjectLog.h"
 #include "project/ProjectPrompts.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
+#include "ui/CustomTableModel.h"
 
-#include <QAbstractItemModel>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -31,14 +30,9 @@ QString ProjectFlow::windowTitle(const QString &base) const
     return tr("%1[*] - %2").arg(name(), base);
 }
 
-void ProjectFlow::watch(QAbstractItemModel *model)
+void ProjectFlow::watch(CustomTableModel *model)
 {
-    connect(model, &QAbstractItemModel::rowsInserted, this, &ProjectFlow::markModified);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &ProjectFlow::markModified);
-    connect(model, &QAbstractItemModel::rowsMoved, this, &ProjectFlow::markModified);
-    connect(model, &QAbstractItemModel::modelReset, this, &ProjectFlow::markModified);
-    connect(model, &QAbstractItemModel::layoutChanged, this, &ProjectFlow::markModified);
-    connect(model, &QAbstractItemModel::dataChanged, this, &ProjectFlow::markModified);
+    connect(model, &CustomTableModel::playlistChanged, this, &ProjectFlow::markModified);
 }
 
 void ProjectFlow::markModified()

@@ -9,7 +9,7 @@
 class ImageObject;
 class MediaObject;
 class ProjectPrompts;
-class QAbstractItemModel;
+class CustomTableModel;
 
 // The window's side of project files: which project the playlist is, whether
 // it has changes that were not saved, and the New, Open, Save and Save As
@@ -53,8 +53,8 @@ public:
     // project's name no longer fits them.
     void playlistDiscarded();
 
-    // Every change to the model marks the project modified.
-    void watch(QAbstractItemModel *model);
+    // Every change to the list (rows, or a row's content through the model) marks the project modified.
+    void watch(CustomTableModel *model);
 
 public slots:
     void markModified();

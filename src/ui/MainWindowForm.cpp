@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -175,6 +176,26 @@ void MainWindowForm::buildActions(QMainWindow *window)
     actionDeletePicture = make("actionDeletePicture", ":/images/edit_delete.png");
     actionDeleteSequence = make("actionDeleteSequence", ":/images/edit_delete.png");
 
+    auto command = [window](const char *name, QKeySequence::StandardKey key) {
+        auto *action = new QAction(window);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        return action;
+    };
+    actionNewProject = command("actionNewProject", QKeySequence::New);
+    actionOpenProject = command("actionOpenProject", QKeySequence::Open);
+    actionSaveProject = command("actionSaveProject", QKeySequence::Save);
+    actionSaveProjectAs = command("actionSaveProjectAs", QKeySequence::SaveAs);
+    actionQuit = command("actionQuit", QKeySequence::Quit);
+    // Project files come first in the menu bar, as in any desktop program.
+    fileMenu = window->menuBar()->addMenu(QString());
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    fileMenu->addActions({actionNewProject, actionOpenProject});
+    fileMenu->addSeparator();
+    fileMenu->addActions({actionSaveProject, actionSaveProjectAs});
+    fileMenu->addSeparator();
+    fileMenu->addAction(actionQuit);
+
     // The stick and calibration functions live in a menu of their own.
     toolsMenu = window->menuBar()->addMenu(QString());
     toolsMenu->setObjectName(QStringLiteral("toolsMenu"));
@@ -296,4 +317,10 @@ void MainWindowForm::retranslateUi(QMainWindow *window)
     actionSettingColor->setText(tr("颜色调试参数"));
     toolBar->setWindowTitle(tr("action_title_menu"));
     toolsMenu->setTitle(tr("menu_title_tools"));
+    fileMenu->setTitle(tr("&File"));
+    actionNewProject->setText(tr("&New Project"));
+    actionOpenProject->setText(tr("&Open Project..."));
+    actionSaveProject->setText(tr("&Save Project"));
+    actionSaveProjectAs->setText(tr("Save Project &As..."));
+    actionQuit->setText(tr("&Quit"));
 }

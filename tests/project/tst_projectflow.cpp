@@ -11,9 +11,9 @@
 #include "project/ProjectPrompts.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
+#include "ui/CustomTableModel.h"
 
 #include <QSignalSpy>
-#include <QStandardItemModel>
 #include <QTest>
 
 namespace {
@@ -58,37 +58,37 @@ public:
     }
 };
 
-// The window's lists, as far as the flow sees them; a model that signals each change.
+// The window's lists, as far as the flow sees them: models that own their rows.
 class Lists
 {
 public:
     ~Lists() { clear(); }
     void clear()
     {
-        qDeleteAll(pictures);
-        qDeleteAll(sequences);
-        pictures.clear();
-        sequences.clear();
+        pictureModel.delRow(0, pictureModel.rowCount());
+        sequenceModel.delRow(0, sequenceModel.rowCount());
     }
-    void add(ImageObject *picture)
-    {
-        pictures.append(picture);
-        model.appendRow(new QStandardItem);
-    }
+    void add(ImageObject *picture) { pictureModel.appendNumbered(picture); }
+    QList<ImageObject *> pictures() const { return pictureModel.objectsOf<ImageObject>(); }
     ProjectFlow::Playlist access()
     {
-        return {[this] { return pictures; }, [this] { return sequences; },
+        return {[this] { return pictures(); }, [this] { return sequenceModel.objectsOf<MediaObject>(); },
                 [this](const QList<ImageObject *> &p, const QList<MediaObject *> &s) {
                     clear();
-                    pictures = p;
-                    sequences = s;
-                    model.setRowCount(int(p.size() + s.size()));
+                    for (ImageObject *picture : p)
+                        pictureModel.appendItems({CustomTableItem(picture)});
+                    for (MediaObject *sequence : s)
+                        sequenceModel.appendItems({CustomTableItem(sequence)});
                     ++replaced;
                 }};
     }
-    QList<ImageObject *> pictures;
-    QList<MediaObject *> sequences;
-    QStandardItemModel model;
+    void watchBoth(ProjectFlow &flow)
+    {
+        flow.watch(&pictureModel);
+        flow.watch(&sequenceModel);
+    }
+    CustomTableModel pictureModel{{}, 1};
+    CustomTableModel sequenceModel{{}, 1};
     int replaced = 0;
 };
 
@@ -137,7 +137,7 @@ private slots:
         Lists lists;
         ScriptedPrompts prompts;
         ProjectFlow flow(lists.access(), &prompts);
-        flow.watch(&lists.model);
+        lists.watchBoth(flow);
         QSignalSpy changed(&flow, &ProjectFlow::stateChanged);
         QCOMPARE(flow.windowTitle(QStringLiteral("Rotavue Display")), QStringLiteral("Untitled[*] - Rotavue Display"));
         QVERIFY(!flow.isModified());
@@ -145,8 +145,8 @@ private slots:
         lists.add(picture(1));
         QVERIFY(flow.isModified());
         QCOMPARE(changed.count(), 1);
-        lists.model.setData(lists.model.index(0, 0), 3); // an edit in a row
-        QCOMPARE(changed.count(), 1);                    // already marked
+        lists.pictureModel.refreshObject(lists.pictures().first()); // a time edited in the row
+        QCOMPARE(changed.count(), 1);                                // already marked
 
         prompts.fileToSave = work.filePath(QStringLiteral("first")); // the suffix is added
         QVERIFY(flow.saveAs());
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(flow.windowTitle(QStringLiteral("R")), QStringLiteral("first[*] - R"));
         QCOMPARE(picturesIn(flow.path()), 1);
 
-        lists.model.setData(lists.model.index(0, 0), 4);
+        lists.pictureModel.refreshObject(lists.pictures().first());
         QVERIFY(flow.isModified());
         QVERIFY(flow.save()); // to the same file, without asking
         QCOMPARE(prompts.asked.size(), 1);
@@ -187,7 +187,7 @@ private slots:
         Lists lists;
         ScriptedPrompts prompts;
         ProjectFlow flow(lists.access(), &prompts);
-        flow.watch(&lists.model);
+        lists.watchBoth(flow);
         QVERIFY(flow.openFile(mine));
         lists.add(picture(2)); // the unsaved change
         prompts.answer = ProjectPrompts::Answer(answer);
@@ -208,15 +208,15 @@ private slots:
         QCOMPARE(picturesIn(mine), prompts.answer == ProjectPrompts::Answer::Save ? 2 : 1);
         QCOMPARE(prompts.asked.contains(QStringLiteral("file to open")), command == QLatin1String("open") && !cancelled);
         if (cancelled) {
-            QCOMPARE(lists.pictures.size(), 2);
+            QCOMPARE(lists.pictures().size(), 2);
             QVERIFY(flow.isModified());
             QCOMPARE(flow.path(), mine);
         } else if (command == QLatin1String("new")) {
-            QCOMPARE(lists.pictures.size(), 0);
+            QCOMPARE(lists.pictures().size(), 0);
             QCOMPARE(flow.path(), QString());
             QVERIFY(!flow.isModified());
         } else if (command == QLatin1String("open")) {
-            QCOMPARE(lists.pictures.size(), 3);
+            QCOMPARE(lists.pictures().size(), 3);
             QCOMPARE(flow.path(), other);
             QVERIFY(!flow.isModified());
         }
@@ -228,10 +228,10 @@ private slots:
         Lists lists;
         ScriptedPrompts prompts;
         ProjectFlow flow(lists.access(), &prompts);
-        flow.watch(&lists.model);
+        lists.watchBoth(flow);
         QVERIFY(flow.confirmDiscard()); // nothing changed
         lists.add(picture(3));
-        delete lists.pictures.takeFirst(); // the user deleted it again: modified, but empty
+        lists.pictureModel.delRow(0, 1); // the user deleted it again: modified, but empty
         QVERIFY(flow.isModified());
         QVERIFY(flow.confirmDiscard());
         QVERIFY(flow.newProject());
@@ -245,14 +245,14 @@ private slots:
         Lists lists;
         ScriptedPrompts prompts;
         ProjectFlow flow(lists.access(), &prompts);
-        flow.watch(&lists.model);
+        lists.watchBoth(flow);
         lists.add(picture(4));
         prompts.answer = ProjectPrompts::Answer::Discard;
         QVERIFY(!flow.openFile(bad));
         QCOMPARE(prompts.told.size(), 1);
         QVERIFY2(prompts.told.first().contains(bad), qPrintable(prompts.told.first()));
         QCOMPARE(lists.replaced, 0);
-        QCOMPARE(lists.pictures.size(), 1);
+        QCOMPARE(lists.pictures().size(), 1);
         QVERIFY(flow.isModified()); // still the unsaved work it was
     }
 
@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(prompts.asked, QStringList{QStringLiteral("switch to 48 x 450")});
         QCOMPARE(DisplayParameters::ledCount(), switchDisplay ? 48 : 112);
         QCOMPARE(TestColorUtil::instance()->value(5)->blue(), switchDisplay ? 77 : 4);
-        QCOMPARE(lists.pictures.size(), switchDisplay ? 2 : 1);
+        QCOMPARE(lists.pictures().size(), switchDisplay ? 2 : 1);
     }
 
     void failedOrCancelledSavesKeepTheState_data()
@@ -297,7 +297,7 @@ private slots:
         Lists lists;
         ScriptedPrompts prompts;
         ProjectFlow flow(lists.access(), &prompts);
-        flow.watch(&lists.model);
+        lists.watchBoth(flow);
         lists.add(picture(6));
         prompts.cancelWork = cancel;
         prompts.fileToSave = cancel ? work.filePath(QStringLiteral("never.rotavue"))
