@@ -196,6 +196,8 @@ void MainWindow::replacePlaylist(const QList<ImageObject *> &pictures, const QLi
     imageModel->appendItems(pictureRows);
     mediaModel->appendItems(sequenceRows);
     ui->toolBox->setCurrentIndex(pictures.isEmpty() && !sequences.isEmpty() ? 1 : 0);
+    // A project for another display brought its parameters along.
+    ui->showDisplayParameters(DisplayParameters::lineCount(), DisplayParameters::ledCount());
     selectRow(ui->tableViewMedia, -1);
     selectRow(ui->tableView, pictures.isEmpty() ? -1 : 0);
 }
