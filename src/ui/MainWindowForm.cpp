@@ -176,17 +176,20 @@ void MainWindowForm::buildActions(QMainWindow *window)
     actionDeletePicture = make("actionDeletePicture", ":/images/edit_delete.png");
     actionDeleteSequence = make("actionDeleteSequence", ":/images/edit_delete.png");
 
-    auto command = [window](const char *name, QKeySequence::StandardKey key) {
+    // The desktop's own binding, or the usual one where the desktop has none.
+    auto command = [window](const char *name, QKeySequence::StandardKey key, const char *usual) {
         auto *action = new QAction(window);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(key);
+        if (action->shortcut().isEmpty())
+            action->setShortcut(QKeySequence(QLatin1String(usual)));
         return action;
     };
-    actionNewProject = command("actionNewProject", QKeySequence::New);
-    actionOpenProject = command("actionOpenProject", QKeySequence::Open);
-    actionSaveProject = command("actionSaveProject", QKeySequence::Save);
-    actionSaveProjectAs = command("actionSaveProjectAs", QKeySequence::SaveAs);
-    actionQuit = command("actionQuit", QKeySequence::Quit);
+    actionNewProject = command("actionNewProject", QKeySequence::New, "Ctrl+N");
+    actionOpenProject = command("actionOpenProject", QKeySequence::Open, "Ctrl+O");
+    actionSaveProject = command("actionSaveProject", QKeySequence::Save, "Ctrl+S");
+    actionSaveProjectAs = command("actionSaveProjectAs", QKeySequence::SaveAs, "Ctrl+Shift+S");
+    actionQuit = command("actionQuit", QKeySequence::Quit, "Ctrl+Q");
     // Project files come first in the menu bar, as in any desktop program.
     fileMenu = window->menuBar()->addMenu(QString());
     fileMenu->setObjectName(QStringLiteral("fileMenu"));

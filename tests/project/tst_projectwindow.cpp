@@ -148,7 +148,8 @@ private slots:
         QVERIFY(!menus.isEmpty());
         QCOMPARE(menus.first()->menu(), window.form().fileMenu);
         QCOMPARE(window.form().actionOpenProject->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(window.form().actionSaveProjectAs->shortcut(), QKeySequence(QKeySequence::SaveAs));
+        QCOMPARE(window.form().actionSaveProjectAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(window.form().actionQuit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
         QCOMPARE(window.form().fileMenu->actions().size(), 7); // two separators
     }
 
