@@ -2,6 +2,7 @@
 
 #include "import/ProgressDialog.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -10,6 +11,8 @@
 #include <memory>
 
 namespace {
+
+constexpr int quickWorkMs = 300;
 
 QString tipTitle()
 {
@@ -78,6 +81,9 @@ void ProjectDialogs::runBusy(const QString &text, const Work &work)
     const std::unique_ptr<QThread> worker(QThread::create([&work, &cancelled] { work(cancelled); }));
     QObject::connect(worker.get(), &QThread::finished, &dialog, &QDialog::accept, Qt::QueuedConnection);
     worker->start();
+    // Small projects are done before a busy dialog would be worth showing.
+    if (worker->wait(QDeadlineTimer(quickWorkMs)))
+        return;
     dialog.exec();
     // Cancel: the work stops at its next record; the dialog is gone, the window waits for it.
     cancelled = true;

@@ -6,7 +6,6 @@
 #include "project/ProjectDatabase.h"
 #include "project/ProjectLog.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>

@@ -9,6 +9,7 @@
 #include "display/MediaObject.h"
 #include "edit/GetImgeLocationDialog.h"
 #include "import/LoadGifDialog.h"
+#include "project/ProjectDialogs.h"
 #include "project/ProjectFlow.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
@@ -27,10 +28,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -317,6 +320,26 @@ private slots:
         QCOMPARE(window.pictureList().size(), 1);
         QVERIFY(window.isWindowModified());
         QCOMPARE(previewShown(window), window.pictureList().first()->previewImage());
+    }
+
+    // A long save or open shows the busy dialog; its Cancel reaches the work on its thread.
+    void theBusyDialogCancelsTheWork()
+    {
+        MainWindow window;
+        ProjectDialogs dialogs(&window);
+        QTimer cancel;
+        cancel.callOnTimeout([] {
+            if (auto *busy = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                busy->reject();
+        });
+        cancel.start(50);
+        std::atomic<bool> sawCancel{false};
+        dialogs.runBusy(QStringLiteral("Saving ..."), [&sawCancel](const std::atomic<bool> &cancelled) {
+            while (!cancelled.load())
+                QThread::msleep(5);
+            sawCancel = true;
+        });
+        QVERIFY(sawCancel.load());
     }
 
     void anotherDisplayIsSwitchedTo()
