@@ -291,6 +291,36 @@ private slots:
         QVERIFY(user.messages.isEmpty());
     }
 
+    void everyListChangeMarksTheProject_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"import", "delete", "reorder", "time edit"})
+            QTest::newRow(change) << change;
+    }
+
+    void everyListChangeMarksTheProject()
+    {
+        QFETCH(QString, change);
+        MainWindow window;
+        UserScript user;
+        QVERIFY(window.openProject(saved("marks.rotavue", 3)));
+        QVERIFY(!window.isWindowModified());
+        ImageObject *first = window.pictureList().first();
+        if (change == QLatin1String("import")) {
+            window.addPictureFile(picturePath(work, "more.png", 5));
+        } else if (change == QLatin1String("delete")) {
+            window.form().actionDeletePicture->trigger();
+        } else if (change == QLatin1String("reorder")) {
+            window.onImageIndexChanged(first, 1, 3);
+            QCOMPARE(window.pictureList().last(), first);
+        } else {
+            first->setDisplayTime(7.2);
+            window.onRecordEdited(first);
+        }
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(window.windowTitle(), QStringLiteral("marks[*] - Rotavue Display"));
+    }
+
     void nothingIsAskedForAnEmptyPlaylist()
     {
         auto window = std::make_unique<MainWindow>();
