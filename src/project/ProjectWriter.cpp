@@ -246,7 +246,7 @@ bool ProjectWriter::insertRecord(QSqlQuery &query, int first, ImageObject *recor
     const QRect crop = record->cropRect();
     const QString source = withSource ? record->sourcePath() : QString();
     const QByteArray sourceBytes = readWhole(source);
-    QByteArray led = record->ledData();
+    const QByteArray led = record->ledData();
     if (led.isEmpty())
         result.missing.append(name);
     const QVariant values[] = {
@@ -259,7 +259,8 @@ bool ProjectWriter::insertRecord(QSqlQuery &query, int first, ImageObject *recor
         crop.top(),
         crop.right(),
         crop.bottom(),
-        sourceBytes.isEmpty() ? QString() : safeSuffix(source),
+        // Text even when empty: the column takes no NULL.
+        QString::fromLatin1("", 0) + (sourceBytes.isEmpty() ? QString() : safeSuffix(source)),
         sourceBytes,
         record->scratchPicture(ImageObject::Scratch::Thumbnail),
         record->scratchPicture(ImageObject::Scratch::Preview),
@@ -268,8 +269,6 @@ bool ProjectWriter::insertRecord(QSqlQuery &query, int first, ImageObject *recor
     int column = first;
     for (const QVariant &value : values)
         query.bindValue(column++, value);
-    // An empty suffix is text, not NULL.
-    query.bindValue(first + 9, QString::fromLatin1("", 0) + values[9].toString());
     result.ledBytes += led.size();
     return query.exec();
 }
