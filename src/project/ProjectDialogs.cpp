@@ -2,13 +2,14 @@
 
 #include "import/ProgressDialog.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QThread>
 
-#include <memory>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -78,14 +79,29 @@ void ProjectDialogs::runBusy(const QString &text, const Work &work)
 {
     std::atomic<bool> cancelled{false};
     ProgressDialog dialog(text, parent);
-    const std::unique_ptr<QThread> worker(QThread::create([&work, &cancelled] { work(cancelled); }));
-    QObject::connect(worker.get(), &QThread::finished, &dialog, &QDialog::accept, Qt::QueuedConnection);
-    worker->start();
-    // Small projects are done before a busy dialog would be worth showing.
-    if (worker->wait(QDeadlineTimer(quickWorkMs)))
-        return;
-    dialog.exec();
-    // Cancel: the work stops at its next record; the dialog is gone, the window waits for it.
-    cancelled = true;
-    worker->wait();
+    // A plain thread, a mutex and a join: the hand-over stays visible to the thread sanitizer.
+    std::mutex lock;
+    std::condition_variable ended;
+    bool done = false;
+    std::thread worker([&] {
+        work(cancelled);
+        {
+            const std::lock_guard<std::mutex> guard(lock);
+            done = true;
+        }
+        ended.notify_all();
+        QMetaObject::invokeMethod(&dialog, [&dialog] { dialog.accept(); }, Qt::QueuedConnection);
+    });
+    bool quick = false;
+    {
+        // Small projects are done before a busy dialog would be worth showing.
+        std::unique_lock<std::mutex> guard(lock);
+        quick = ended.wait_for(guard, std::chrono::milliseconds(quickWorkMs), [&done] { return done; });
+    }
+    if (!quick) {
+        dialog.exec();
+        // Cancel: the work stops at its next record; the window waits for it.
+        cancelled = true;
+    }
+    worker.join();
 }

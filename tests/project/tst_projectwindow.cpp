@@ -226,13 +226,17 @@ private slots:
         QCOMPARE(user.messages.takeLast(), QStringLiteral("Download success: %1/second.bin").arg(stick));
         QCOMPARE(readBytes(stick + QStringLiteral("/second.bin")), firstCard);
 
-        // The command-line tool writes the same card from the project file.
+        // The command-line tool writes the same card from the project file. (The
+        // thread sanitizer cannot follow a fork of this threaded process; the
+        // plain build checks it.)
+#ifndef __SANITIZE_THREAD__
         const QString toolCard = work.filePath(QStringLiteral("tool.bin"));
         QProcess tool;
         tool.start(QStringLiteral(ROTAVUE_CARD_BINARY), {QStringLiteral("build"), QStringLiteral("-o"), toolCard, project});
         QVERIFY(tool.waitForFinished(120000));
         QVERIFY2(tool.exitCode() == 0, tool.readAllStandardError().constData());
         QCOMPARE(readBytes(toolCard), firstCard);
+#endif
     }
 
     void unsavedChangesAreAskedAbout_data()
