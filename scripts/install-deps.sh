@@ -10,6 +10,7 @@ packages=(
     libgl-dev
     libbenchmark-dev
     xvfb xauth
+    fonts-wqy-zenhei
 )
 
 missing=()

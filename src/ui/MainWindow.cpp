@@ -15,6 +15,7 @@
 #include "project/ProjectDialogs.h"
 #include "project/ProjectFlow.h"
 #include "ui/CustomTableModel.h"
+#include "ui/DiyPictureFlow.h"
 #include "ui/DownloadFlow.h"
 #include "ui/ListImageItemDelegate.h"
 #include "ui/ListMediaItemDelegate.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
     download = std::make_unique<DownloadFlow>(this, sticks, *volumeSource, playMediaHandler, imageModel, mediaModel);
     import = std::make_unique<PlaylistImport>(this, this, imageModel, mediaModel,
                                               [this](MediaObject *media) { addSequence(media); });
+    diy = std::make_unique<DiyPictureFlow>(imageModel, this, [this] { return int(languages.current()); });
     projectDialogs = std::make_unique<ProjectDialogs>(this);
     project = std::make_unique<ProjectFlow>(
         ProjectFlow::Playlist{[this] { return pictureList(); }, [this] { return sequenceList(); },
@@ -96,9 +98,10 @@ MainWindow::~MainWindow()
 void MainWindow::connectActions()
 {
     // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {ui->actionNewDiy, ui->actionImportVideo, ui->actionPreview, ui->actionDefault})
+    for (QAction *pending : {ui->actionImportVideo, ui->actionPreview, ui->actionDefault})
         pending->setEnabled(false);
     connect(ui->actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
+    connect(ui->actionNewDiy, &QAction::triggered, this, &MainWindow::onActionNewDiy);
     connect(ui->actionDownload, &QAction::triggered, this, &MainWindow::onActionDownToUsb);
     connect(ui->actionImportGif, &QAction::triggered, this, &MainWindow::onActionLoadGif);
     connect(ui->actionSettingColor, &QAction::triggered, this, &MainWindow::onActionSettingColor);
@@ -128,6 +131,7 @@ void MainWindow::setupTables()
 void MainWindow::connectForm()
 {
     connect(ui->btnDelImage, &QPushButton::clicked, this, &MainWindow::onBtnDelImage);
+    connect(ui->btnEditImage, &QPushButton::clicked, this, &MainWindow::onBtnEditDiy);
     connect(ui->btnPlay, &QPushButton::clicked, this, &MainWindow::onBtnPlayClick);
     connect(ui->btnStop, &QPushButton::clicked, this, &MainWindow::onBtnStopClick);
     connect(ui->btnDelMedia, &QPushButton::clicked, this, &MainWindow::onBtnDelMedia);
@@ -242,6 +246,23 @@ void MainWindow::showProjectState()
 {
     setWindowTitle(project->windowTitle(tr("Rotavue Display")));
     setWindowModified(project->isModified());
+}
+
+void MainWindow::onActionNewDiy()
+{
+    if (!diy->newDiy())
+        return;
+    ui->toolBox->setCurrentIndex(0);
+    selectRow(ui->tableView, imageModel->rowCount() - 1);
+}
+
+void MainWindow::onBtnEditDiy()
+{
+    const QModelIndex index = ui->tableView->currentIndex();
+    if (!index.isValid() || !diy->editPicture(index))
+        return;
+    showPicture(imageModel->objectAt<ImageObject>(index.row()));
+    ui->toolBox->setCurrentIndex(0);
 }
 
 void MainWindow::onActionOpenImage()

@@ -13,6 +13,7 @@
 #include <memory>
 
 class CustomTableModel;
+class DiyPictureFlow;
 class DownloadFlow;
 class ImageObject;
 class MainWindowForm;
@@ -85,6 +86,8 @@ signals:
 
 public slots:
     void onActionOpenImage();
+    void onActionNewDiy();
+    void onBtnEditDiy();
     void onActionDownToUsb();
     void onActionLoadGif();
     void onActionSettingColor();
@@ -149,6 +152,7 @@ private:
     std::unique_ptr<PreviewPlayback> playback;
     std::unique_ptr<DownloadFlow> download;
     std::unique_ptr<PlaylistImport> import;
+    std::unique_ptr<DiyPictureFlow> diy;
     std::unique_ptr<ProjectDialogs> projectDialogs;
     std::unique_ptr<ProjectFlow> project;
 };

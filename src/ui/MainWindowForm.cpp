@@ -116,9 +116,7 @@ void MainWindowForm::setupPreview()
     btnPlay->hide();
     btnStop->hide();
     btnEditMedia->hide();
-    // The picture editor comes with the drawing editor; until then the button stays hidden.
-    btnEditImage->hide();
-    btnEditImage->setEnabled(false);
+    btnEditImage->setEnabled(false); // until a picture that can be edited is selected
     btnDelImage->setEnabled(false);
     btnDelMedia->setEnabled(false);
 }
