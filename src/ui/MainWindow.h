@@ -21,6 +21,8 @@ class MainWindowForm;
 class MediaObject;
 class Message;
 class PlaylistImport;
+class ProjectDialogs;
+class ProjectFlow;
 class PlayMediaHandler;
 class QAction;
 class QMenu;
@@ -66,6 +68,9 @@ public:
     void importGif(const QString &path);
     void clearLists();
     void showPicture(ImageObject *object);
+    // Opens a project file (the command line's); false when it was not opened.
+    bool openProject(const QString &path);
+    ProjectFlow *projectFlow() const { return project.get(); }
 
     QList<ImageObject *> pictureList() const;
     QList<MediaObject *> sequenceList() const;
@@ -111,6 +116,14 @@ public slots:
     void onImageContractChanged(QObject *object);
     // A row editor changed its record's time or loop count.
     void onRecordEdited(QObject *record);
+    void onActionNewProject();
+    void onActionOpenProject();
+    void onActionSaveProject();
+    void onActionSaveProjectAs();
+
+protected:
+    // Asks about unsaved changes; Cancel keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void onVolumeMounted(const QString &path);
@@ -121,6 +134,9 @@ private:
     void setupTables();
     void connectForm();
     void retranslate();
+    // The project's name and modified flag in the title.
+    void showProjectState();
+    void replacePlaylist(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
     void switchLanguage(LanguageSwitcher::Language language);
 
     void setPreviewImage(const QImage &picture);
@@ -151,4 +167,6 @@ private:
     std::unique_ptr<CardReadFlow> cardReads;
     std::unique_ptr<ShowFlow> showFlow;
     bool showHighlighting = false; // the show moves the selection: not the user's choice
+    std::unique_ptr<ProjectDialogs> projectDialogs;
+    std::unique_ptr<ProjectFlow> project;
 };

@@ -46,6 +46,12 @@ public:
     QAction *actionPlayShow = nullptr;       // the whole playlist as the display plays it
     QAction *actionDeletePicture = nullptr;  // the Delete key on the picture list
     QAction *actionDeleteSequence = nullptr; // the Delete key on the video list
+    QAction *actionNewProject = nullptr;     // the File menu, with the standard shortcuts
+    QAction *actionOpenProject = nullptr;
+    QAction *actionSaveProject = nullptr;
+    QAction *actionSaveProjectAs = nullptr;
+    QAction *actionQuit = nullptr;
+    QMenu *fileMenu = nullptr;
     QToolBar *toolBar = nullptr;
     QMenu *toolsMenu = nullptr;
     QPushButton *btnZhCn = nullptr;
