@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    libqt6sql6-sqlite
     libgl-dev
     libopencv-core-dev
     qt6-translations-l10n

@@ -812,6 +812,30 @@
         <source>Play show</source>
         <translation>Play show</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>&amp;New Project</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>&amp;Open Project...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>&amp;Save Project</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As...</source>
+        <translation>Save Project &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -852,6 +876,228 @@
     <message>
         <source>dialog_title_tip</source>
         <translation>Tip</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDatabase</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>unknown database error</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite), so projects cannot be saved or opened.</source>
+        <translation>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite), so projects cannot be saved or opened.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDialogs</name>
+    <message>
+        <source>Rotavue projects (*.rotavue)</source>
+        <translation>Rotavue projects (*.rotavue)</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; has changes that are not saved.</source>
+        <translation>The project &quot;%1&quot; has changes that are not saved.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Save them first?</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Open Project</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>%1 was made for a display of %2 LEDs and %3 lines; Rotavue is set up for %4 LEDs and %5 lines.</source>
+        <translation>%1 was made for a display of %2 LEDs and %3 lines; Rotavue is set up for %4 LEDs and %5 lines.</translation>
+    </message>
+    <message>
+        <source>Switch to the project&apos;s display? The playlist is replaced by the project&apos;s.</source>
+        <translation>Switch to the project&apos;s display? The playlist is replaced by the project&apos;s.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFlow</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Opening %1 ...</source>
+        <translation>Opening %1 ...</translation>
+    </message>
+    <message>
+        <source>Saving %1 ...</source>
+        <translation>Saving %1 ...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectReader</name>
+    <message>
+        <source>The project file %1 is damaged or incomplete and cannot be opened (%2).</source>
+        <translation>The project file %1 is damaged or incomplete and cannot be opened (%2).</translation>
+    </message>
+    <message>
+        <source>The project file %1 does not exist.</source>
+        <translation>The project file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a project file.</source>
+        <translation>%1 is a folder, not a project file.</translation>
+    </message>
+    <message>
+        <source>The project file %1 cannot be read: %2.</source>
+        <translation>The project file %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project: the file is empty.</source>
+        <translation>%1 is not a Rotavue project: the file is empty.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project.</source>
+        <translation>%1 is not a Rotavue project.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file ends after %n bytes</source>
+        <translation>
+            <numerusform>the file ends after %n byte</numerusform>
+            <numerusform>the file ends after %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project: it is a database of another program.</source>
+        <translation>%1 is not a Rotavue project: it is a database of another program.</translation>
+    </message>
+    <message>
+        <source>The project file %1 was made by a newer version of Rotavue (project format %2; this version reads up to format %3). Open it with a newer Rotavue.</source>
+        <translation>The project file %1 was made by a newer version of Rotavue (project format %2; this version reads up to format %3). Open it with a newer Rotavue.</translation>
+    </message>
+    <message>
+        <source>it names no project format</source>
+        <translation>it names no project format</translation>
+    </message>
+    <message>
+        <source>the display parameters are missing</source>
+        <translation>the display parameters are missing</translation>
+    </message>
+    <message>
+        <source>the display parameters %1 LEDs, %2 lines are impossible</source>
+        <translation>the display parameters %1 LEDs, %2 lines are impossible</translation>
+    </message>
+    <message>
+        <source>Opening %1 was cancelled.</source>
+        <translation>Opening %1 was cancelled.</translation>
+    </message>
+    <message>
+        <source>the colour calibration table is not valid</source>
+        <translation>the colour calibration table is not valid</translation>
+    </message>
+    <message>
+        <source>the colour calibration table is not complete</source>
+        <translation>the colour calibration table is not complete</translation>
+    </message>
+    <message>
+        <source>sequence %1 is not valid</source>
+        <translation>sequence %1 is not valid</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>picture %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>frame %1 of sequence %2</translation>
+    </message>
+    <message>
+        <source>%1 is out of place</source>
+        <translation>%1 is out of place</translation>
+    </message>
+    <message>
+        <source>%1 is not valid</source>
+        <translation>%1 is not valid</translation>
+    </message>
+    <message>
+        <source>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</source>
+        <translation>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectWriter</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>the disk or folder is read-only</source>
+        <translation>the disk or folder is read-only</translation>
+    </message>
+    <message>
+        <source>it needs about %1, but only %2 are free on %3</source>
+        <translation>it needs about %1, but only %2 are free on %3</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: %2.</source>
+        <translation>Cannot save the project %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file on disk is unchanged.</source>
+        <translation>The file on disk is unchanged.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>the file is read-only; use Save As to save it under another name</source>
+        <translation>the file is read-only; use Save As to save it under another name</translation>
+    </message>
+    <message>
+        <source>no file can be created in the folder %1 (%2)</source>
+        <translation>no file can be created in the folder %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Saving %1 was cancelled; the file on disk is unchanged.</source>
+        <translation>Saving %1 was cancelled; the file on disk is unchanged.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>The project %1 was saved, but the LED data of %2 could not be read; the display shows black there. Convert those pictures again and save once more.</source>
+        <translation>The project %1 was saved, but the LED data of %2 could not be read; the display shows black there. Convert those pictures again and save once more.</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>picture %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>frame %1 of sequence %2</translation>
+    </message>
+    <message>
+        <source>the new file did not pass its check (%1)</source>
+        <translation>the new file did not pass its check (%1)</translation>
+    </message>
+    <message>
+        <source>the new file does not hold what was written (%1 of %2 pictures and frames)</source>
+        <translation>the new file does not hold what was written (%1 of %2 pictures and frames)</translation>
     </message>
 </context>
 <context>

@@ -812,6 +812,30 @@
         <source>Play show</source>
         <translation>播放演示</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>新建项目(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>打开项目(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>保存项目(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As...</source>
+        <translation>项目另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -852,6 +876,227 @@
     <message>
         <source>dialog_title_tip</source>
         <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDatabase</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>未知的数据库错误</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite), so projects cannot be saved or opened.</source>
+        <translation>没有安装 Qt 的 SQLite 驱动（软件包 libqt6sql6-sqlite），因此无法保存或打开项目。</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDialogs</name>
+    <message>
+        <source>Rotavue projects (*.rotavue)</source>
+        <translation>Rotavue 项目 (*.rotavue)</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; has changes that are not saved.</source>
+        <translation>项目“%1”有尚未保存的修改。</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>要先保存吗？</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>打开项目</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>保存项目</translation>
+    </message>
+    <message>
+        <source>%1 was made for a display of %2 LEDs and %3 lines; Rotavue is set up for %4 LEDs and %5 lines.</source>
+        <translation>%1 是为 %2 个LED、%3 条线的显示屏制作的；Rotavue 当前设置为 %4 个LED、%5 条线。</translation>
+    </message>
+    <message>
+        <source>Switch to the project&apos;s display? The playlist is replaced by the project&apos;s.</source>
+        <translation>要切换到项目的显示屏设置吗？播放列表将被项目中的替换。</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFlow</name>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Opening %1 ...</source>
+        <translation>正在打开 %1 ...</translation>
+    </message>
+    <message>
+        <source>Saving %1 ...</source>
+        <translation>正在保存 %1 ...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectReader</name>
+    <message>
+        <source>The project file %1 is damaged or incomplete and cannot be opened (%2).</source>
+        <translation>项目文件 %1 已损坏或不完整，无法打开（%2）。</translation>
+    </message>
+    <message>
+        <source>The project file %1 does not exist.</source>
+        <translation>项目文件 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a project file.</source>
+        <translation>%1 是一个文件夹，不是项目文件。</translation>
+    </message>
+    <message>
+        <source>The project file %1 cannot be read: %2.</source>
+        <translation>无法读取项目文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project: the file is empty.</source>
+        <translation>%1 不是 Rotavue 项目：文件是空的。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project.</source>
+        <translation>%1 不是 Rotavue 项目。</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file ends after %n bytes</source>
+        <translation>
+            <numerusform>文件在 %n 字节后结束</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project: it is a database of another program.</source>
+        <translation>%1 不是 Rotavue 项目：它是其他程序的数据库。</translation>
+    </message>
+    <message>
+        <source>The project file %1 was made by a newer version of Rotavue (project format %2; this version reads up to format %3). Open it with a newer Rotavue.</source>
+        <translation>项目文件 %1 是由较新版本的 Rotavue 制作的（项目格式 %2；本版本最多读取格式 %3）。请用较新的 Rotavue 打开。</translation>
+    </message>
+    <message>
+        <source>it names no project format</source>
+        <translation>其中没有注明项目格式</translation>
+    </message>
+    <message>
+        <source>the display parameters are missing</source>
+        <translation>缺少显示参数</translation>
+    </message>
+    <message>
+        <source>the display parameters %1 LEDs, %2 lines are impossible</source>
+        <translation>显示参数 %1 个LED、%2 条线是不可能的</translation>
+    </message>
+    <message>
+        <source>Opening %1 was cancelled.</source>
+        <translation>打开 %1 已取消。</translation>
+    </message>
+    <message>
+        <source>the colour calibration table is not valid</source>
+        <translation>颜色校准表无效</translation>
+    </message>
+    <message>
+        <source>the colour calibration table is not complete</source>
+        <translation>颜色校准表不完整</translation>
+    </message>
+    <message>
+        <source>sequence %1 is not valid</source>
+        <translation>序列 %1 无效</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>图片 %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>序列 %2 的第 %1 帧</translation>
+    </message>
+    <message>
+        <source>%1 is out of place</source>
+        <translation>%1 的位置不对</translation>
+    </message>
+    <message>
+        <source>%1 is not valid</source>
+        <translation>%1 无效</translation>
+    </message>
+    <message>
+        <source>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</source>
+        <translation>无法打开项目 %1：临时文件夹 %2 放不下 %3 的数据。请释放一些磁盘空间后再打开。</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectWriter</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>the disk or folder is read-only</source>
+        <translation>磁盘或文件夹是只读的</translation>
+    </message>
+    <message>
+        <source>it needs about %1, but only %2 are free on %3</source>
+        <translation>需要约 %1，但 %3 上只有 %2 可用</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: %2.</source>
+        <translation>无法保存项目 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The file on disk is unchanged.</source>
+        <translation>磁盘上的文件没有改变。</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一个文件夹</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>文件夹 %1 不存在</translation>
+    </message>
+    <message>
+        <source>the file is read-only; use Save As to save it under another name</source>
+        <translation>文件是只读的；请用“另存为”以其他名称保存</translation>
+    </message>
+    <message>
+        <source>no file can be created in the folder %1 (%2)</source>
+        <translation>无法在文件夹 %1 中创建文件（%2）</translation>
+    </message>
+    <message>
+        <source>Saving %1 was cancelled; the file on disk is unchanged.</source>
+        <translation>保存 %1 已取消；磁盘上的文件没有改变。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>以及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>The project %1 was saved, but the LED data of %2 could not be read; the display shows black there. Convert those pictures again and save once more.</source>
+        <translation>项目 %1 已保存，但无法读取 %2 的LED数据；显示屏在那里显示黑色。请重新转换这些图片并再次保存。</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>图片 %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>序列 %2 的第 %1 帧</translation>
+    </message>
+    <message>
+        <source>the new file did not pass its check (%1)</source>
+        <translation>新文件没有通过检查（%1）</translation>
+    </message>
+    <message>
+        <source>the new file does not hold what was written (%1 of %2 pictures and frames)</source>
+        <translation>新文件中的内容与写入的不符（%2 个图片和帧中的 %1 个）</translation>
     </message>
 </context>
 <context>

@@ -812,6 +812,30 @@
         <source>Play show</source>
         <translation>播放演示</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>新增專案(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>開啟專案(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>儲存專案(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As...</source>
+        <translation>專案另存新檔(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>結束(&amp;Q)</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -852,6 +876,227 @@
     <message>
         <source>dialog_title_tip</source>
         <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDatabase</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>未知的資料庫錯誤</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite), so projects cannot be saved or opened.</source>
+        <translation>沒有安裝 Qt 的 SQLite 驅動程式（套件 libqt6sql6-sqlite），因此無法儲存或開啟專案。</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDialogs</name>
+    <message>
+        <source>Rotavue projects (*.rotavue)</source>
+        <translation>Rotavue 專案 (*.rotavue)</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; has changes that are not saved.</source>
+        <translation>專案「%1」有尚未儲存的修改。</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>要先儲存嗎？</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>開啟專案</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>儲存專案</translation>
+    </message>
+    <message>
+        <source>%1 was made for a display of %2 LEDs and %3 lines; Rotavue is set up for %4 LEDs and %5 lines.</source>
+        <translation>%1 是為 %2 個LED、%3 條線的顯示屏製作的；Rotavue 目前設定為 %4 個LED、%5 條線。</translation>
+    </message>
+    <message>
+        <source>Switch to the project&apos;s display? The playlist is replaced by the project&apos;s.</source>
+        <translation>要切換到專案的顯示屏設定嗎？播放列表將被專案中的替換。</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFlow</name>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Opening %1 ...</source>
+        <translation>正在開啟 %1 ...</translation>
+    </message>
+    <message>
+        <source>Saving %1 ...</source>
+        <translation>正在儲存 %1 ...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectReader</name>
+    <message>
+        <source>The project file %1 is damaged or incomplete and cannot be opened (%2).</source>
+        <translation>專案檔案 %1 已損壞或不完整，無法開啟（%2）。</translation>
+    </message>
+    <message>
+        <source>The project file %1 does not exist.</source>
+        <translation>專案檔案 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a project file.</source>
+        <translation>%1 是一個資料夾，不是專案檔案。</translation>
+    </message>
+    <message>
+        <source>The project file %1 cannot be read: %2.</source>
+        <translation>無法讀取專案檔案 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project: the file is empty.</source>
+        <translation>%1 不是 Rotavue 專案：檔案是空的。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project.</source>
+        <translation>%1 不是 Rotavue 專案。</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file ends after %n bytes</source>
+        <translation>
+            <numerusform>檔案在 %n 位元組後結束</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a Rotavue project: it is a database of another program.</source>
+        <translation>%1 不是 Rotavue 專案：它是其他程式的資料庫。</translation>
+    </message>
+    <message>
+        <source>The project file %1 was made by a newer version of Rotavue (project format %2; this version reads up to format %3). Open it with a newer Rotavue.</source>
+        <translation>專案檔案 %1 是由較新版本的 Rotavue 製作的（專案格式 %2；本版本最多讀取格式 %3）。請用較新的 Rotavue 開啟。</translation>
+    </message>
+    <message>
+        <source>it names no project format</source>
+        <translation>其中沒有註明專案格式</translation>
+    </message>
+    <message>
+        <source>the display parameters are missing</source>
+        <translation>缺少顯示參數</translation>
+    </message>
+    <message>
+        <source>the display parameters %1 LEDs, %2 lines are impossible</source>
+        <translation>顯示參數 %1 個LED、%2 條線是不可能的</translation>
+    </message>
+    <message>
+        <source>Opening %1 was cancelled.</source>
+        <translation>開啟 %1 已取消。</translation>
+    </message>
+    <message>
+        <source>the colour calibration table is not valid</source>
+        <translation>顏色校準表無效</translation>
+    </message>
+    <message>
+        <source>the colour calibration table is not complete</source>
+        <translation>顏色校準表不完整</translation>
+    </message>
+    <message>
+        <source>sequence %1 is not valid</source>
+        <translation>序列 %1 無效</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>圖片 %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>序列 %2 的第 %1 幀</translation>
+    </message>
+    <message>
+        <source>%1 is out of place</source>
+        <translation>%1 的位置不對</translation>
+    </message>
+    <message>
+        <source>%1 is not valid</source>
+        <translation>%1 無效</translation>
+    </message>
+    <message>
+        <source>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</source>
+        <translation>無法開啟專案 %1：暫存資料夾 %2 放不下 %3 的資料。請釋放一些磁碟空間後再開啟。</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectWriter</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>the disk or folder is read-only</source>
+        <translation>磁碟或資料夾是唯讀的</translation>
+    </message>
+    <message>
+        <source>it needs about %1, but only %2 are free on %3</source>
+        <translation>需要約 %1，但 %3 上只有 %2 可用</translation>
+    </message>
+    <message>
+        <source>Cannot save the project %1: %2.</source>
+        <translation>無法儲存專案 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The file on disk is unchanged.</source>
+        <translation>磁碟上的檔案沒有改變。</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一個資料夾</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>資料夾 %1 不存在</translation>
+    </message>
+    <message>
+        <source>the file is read-only; use Save As to save it under another name</source>
+        <translation>檔案是唯讀的；請用「另存新檔」以其他名稱儲存</translation>
+    </message>
+    <message>
+        <source>no file can be created in the folder %1 (%2)</source>
+        <translation>無法在資料夾 %1 中建立檔案（%2）</translation>
+    </message>
+    <message>
+        <source>Saving %1 was cancelled; the file on disk is unchanged.</source>
+        <translation>儲存 %1 已取消；磁碟上的檔案沒有改變。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>以及另外 %1 個</translation>
+    </message>
+    <message>
+        <source>The project %1 was saved, but the LED data of %2 could not be read; the display shows black there. Convert those pictures again and save once more.</source>
+        <translation>專案 %1 已儲存，但無法讀取 %2 的LED資料；顯示屏在那裡顯示黑色。請重新轉換這些圖片並再次儲存。</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>圖片 %1</translation>
+    </message>
+    <message>
+        <source>frame %1 of sequence %2</source>
+        <translation>序列 %2 的第 %1 幀</translation>
+    </message>
+    <message>
+        <source>the new file did not pass its check (%1)</source>
+        <translation>新檔案沒有通過檢查（%1）</translation>
+    </message>
+    <message>
+        <source>the new file does not hold what was written (%1 of %2 pictures and frames)</source>
+        <translation>新檔案中的內容與寫入的不符（%2 個圖片和幀中的 %1 個）</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -19,6 +20,10 @@ int main(int argc, char *argv[])
         MainWindow window;
         window.onBtnEnUsClick();
         window.show();
+        // "rotavue show.rotavue", as a file manager starts it: opened once the window is up.
+        const QStringList files = QApplication::arguments().mid(1);
+        if (!files.isEmpty())
+            QTimer::singleShot(0, &window, [&window, project = files.first()] { window.openProject(project); });
         code = app.exec();
     }
     return code;

@@ -123,6 +123,23 @@ QImage ImageObject::previewImage()
     return QImage(previewPath());
 }
 
+QByteArray ImageObject::scratchPicture(Scratch which)
+{
+    QMutexLocker locker(&fileLock);
+    QFile file(which == Scratch::Thumbnail ? thumbnailPath() : previewPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool ImageObject::setScratchPicture(Scratch which, const QByteArray &png)
+{
+    const QString path = which == Scratch::Thumbnail ? thumbnailPath() : previewPath();
+    QMutexLocker locker(&fileLock);
+    if (png.isEmpty())
+        return QFile::remove(path) || !QFile::exists(path);
+    WorkDirectory::ensureTempDir();
+    return writeReplacing(path, [&](QIODevice &file) { return file.write(png) == png.size(); });
+}
+
 void ImageObject::setLedData(const QByteArray &data)
 {
     QMutexLocker locker(&fileLock);

@@ -41,6 +41,7 @@ public:
     float contrast() const { return contrastFactor; }
     void setContrast(float factor) { contrastFactor = factor; }
     QRect cropRect() const { return crop; }
+    void setCropRect(const QRect &rect) { crop = rect; }
     int id() const { return objectId; }
 
     void makeThumbnail();
@@ -49,6 +50,12 @@ public:
     int setPreviewImage(const QImage &picture);
     QImage thumbnail();
     QImage previewImage();
+    // The thumbnail or preview file as stored (empty when there is none), and
+    // the same bytes put back, neither decoded nor encoded again: a project
+    // carries them from one run to the next.
+    enum class Scratch { Thumbnail, Preview };
+    QByteArray scratchPicture(Scratch which);
+    bool setScratchPicture(Scratch which, const QByteArray &png);
 
     // Replaces the in-memory LED line data (conversion, card reader).
     void setLedData(const QByteArray &data);

@@ -19,6 +19,8 @@
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
 #include "ui/CardReadFlow.h"
+#include "project/ProjectDialogs.h"
+#include "project/ProjectFlow.h"
 #include "ui/CustomTableModel.h"
 #include "ui/DisplayGeometryFlow.h"
 #include "ui/DiyPictureFlow.h"
@@ -33,6 +35,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QEvent>
 #include <QMenu>
@@ -66,6 +69,17 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
                                               [this](MediaObject *media) { addSequence(media); });
     diy = std::make_unique<DiyPictureFlow>(imageModel, this, [this] { return int(languages.current()); });
     createCardFlows();
+    projectDialogs = std::make_unique<ProjectDialogs>(this);
+    project = std::make_unique<ProjectFlow>(
+        ProjectFlow::Playlist{[this] { return pictureList(); }, [this] { return sequenceList(); },
+                              [this](const QList<ImageObject *> &p, const QList<MediaObject *> &s) {
+                                  replacePlaylist(p, s);
+                              }},
+        projectDialogs.get());
+    project->watch(imageModel);
+    project->watch(mediaModel);
+    connect(project.get(), &ProjectFlow::stateChanged, this, &MainWindow::showProjectState);
+    showProjectState();
 
     geometry = std::make_unique<DisplayGeometryFlow>(this, [this] { clearForNewGeometry(); });
 
@@ -95,6 +109,7 @@ MainWindow::~MainWindow()
     playMediaHandler = nullptr;
     delete going;
     playback.reset();
+    project.reset(); // emptying the lists is no change to the project
     clearLists();
 }
 
@@ -114,6 +129,11 @@ void MainWindow::connectActions()
     connect(ui->actionPlayShow, &QAction::triggered, this, &MainWindow::onActionPlayShow);
     connect(ui->actionDeletePicture, &QAction::triggered, this, &MainWindow::onBtnDelImage);
     connect(ui->actionDeleteSequence, &QAction::triggered, this, &MainWindow::onBtnDelMedia);
+    connect(ui->actionNewProject, &QAction::triggered, this, &MainWindow::onActionNewProject);
+    connect(ui->actionOpenProject, &QAction::triggered, this, &MainWindow::onActionOpenProject);
+    connect(ui->actionSaveProject, &QAction::triggered, this, &MainWindow::onActionSaveProject);
+    connect(ui->actionSaveProjectAs, &QAction::triggered, this, &MainWindow::onActionSaveProjectAs);
+    connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui->btnZhCn, &QPushButton::clicked, this, &MainWindow::onBtnZhCnClick);
     connect(ui->btnZhHk, &QPushButton::clicked, this, &MainWindow::onBtnZhHkClick);
     connect(ui->btnEnUs, &QPushButton::clicked, this, &MainWindow::onBtnEnUsClick);
@@ -196,6 +216,66 @@ void MainWindow::clearLists()
 {
     mediaModel->delRow(0, mediaModel->rowCount());
     imageModel->delRow(0, imageModel->rowCount());
+}
+
+void MainWindow::replacePlaylist(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences)
+{
+    stopPlaying();
+    clearLists();
+    QList<CustomTableItem> pictureRows, sequenceRows;
+    for (ImageObject *picture : pictures)
+        pictureRows.append(CustomTableItem(picture));
+    for (MediaObject *sequence : sequences)
+        sequenceRows.append(CustomTableItem(sequence));
+    imageModel->appendItems(pictureRows);
+    mediaModel->appendItems(sequenceRows);
+    ui->toolBox->setCurrentIndex(pictures.isEmpty() && !sequences.isEmpty() ? 1 : 0);
+    // A project for another display brought its parameters along.
+    ui->showDisplayParameters(DisplayParameters::lineCount(), DisplayParameters::ledCount());
+    selectRow(ui->tableViewMedia, -1);
+    selectRow(ui->tableView, pictures.isEmpty() ? -1 : 0);
+}
+
+bool MainWindow::openProject(const QString &path)
+{
+    stopPlaying();
+    return project->openFile(path);
+}
+
+void MainWindow::onActionNewProject()
+{
+    stopPlaying();
+    project->newProject();
+}
+
+void MainWindow::onActionOpenProject()
+{
+    stopPlaying();
+    project->open();
+}
+
+void MainWindow::onActionSaveProject()
+{
+    project->save();
+}
+
+void MainWindow::onActionSaveProjectAs()
+{
+    project->saveAs();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (project->confirmDiscard())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::showProjectState()
+{
+    setWindowTitle(project->windowTitle(tr("Rotavue Display")));
+    setWindowModified(project->isModified());
 }
 
 void MainWindow::onActionNewDiy()
@@ -517,6 +597,7 @@ void MainWindow::retranslate()
     contrastAction->setText(tr("调整对比度"));
     for (QAction *action : ui->languageGroup->actions())
         action->setChecked(action->data().toInt() == languages.current());
+    showProjectState();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -22,6 +22,8 @@ class MainWindowForm;
 class MediaObject;
 class Message;
 class PlaylistImport;
+class ProjectDialogs;
+class ProjectFlow;
 class PlayMediaHandler;
 class QAction;
 class QMenu;
@@ -67,6 +69,9 @@ public:
     void importGif(const QString &path);
     void clearLists();
     void showPicture(ImageObject *object);
+    // Opens a project file (the command line's); false when it was not opened.
+    bool openProject(const QString &path);
+    ProjectFlow *projectFlow() const { return project.get(); }
 
     QList<ImageObject *> pictureList() const;
     QList<MediaObject *> sequenceList() const;
@@ -115,6 +120,14 @@ public slots:
     void onBtnLineNumber();
     // A row editor changed its record's time or loop count.
     void onRecordEdited(QObject *record);
+    void onActionNewProject();
+    void onActionOpenProject();
+    void onActionSaveProject();
+    void onActionSaveProjectAs();
+
+protected:
+    // Asks about unsaved changes; Cancel keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -130,6 +143,9 @@ private:
     void retranslate();
     // Empties both lists for a new display geometry and shows nothing.
     void clearForNewGeometry();
+    // The project's name and modified flag in the title.
+    void showProjectState();
+    void replacePlaylist(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
     void switchLanguage(LanguageSwitcher::Language language);
 
     void setPreviewImage(const QImage &picture);
@@ -161,4 +177,6 @@ private:
     std::unique_ptr<CardReadFlow> cardReads;
     std::unique_ptr<ShowFlow> showFlow;
     bool showHighlighting = false; // the show moves the selection: not the user's choice
+    std::unique_ptr<ProjectDialogs> projectDialogs;
+    std::unique_ptr<ProjectFlow> project;
 };

@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -173,6 +174,29 @@ void MainWindowForm::buildActions(QMainWindow *window)
     actionOpenCard = make("actionOpenCard", ":/images/open_card.png");
     actionPlayShow = make("actionPlayShow", ":/images/play.png");
     actionPlayShow->setShortcut(Qt::Key_F5);
+
+    // The desktop's own binding, or the usual one where the desktop has none.
+    auto command = [window](const char *name, QKeySequence::StandardKey key, const char *usual) {
+        auto *action = new QAction(window);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        if (action->shortcut().isEmpty())
+            action->setShortcut(QKeySequence(QLatin1String(usual)));
+        return action;
+    };
+    actionNewProject = command("actionNewProject", QKeySequence::New, "Ctrl+N");
+    actionOpenProject = command("actionOpenProject", QKeySequence::Open, "Ctrl+O");
+    actionSaveProject = command("actionSaveProject", QKeySequence::Save, "Ctrl+S");
+    actionSaveProjectAs = command("actionSaveProjectAs", QKeySequence::SaveAs, "Ctrl+Shift+S");
+    actionQuit = command("actionQuit", QKeySequence::Quit, "Ctrl+Q");
+    // Project files come first in the menu bar, as in any desktop program.
+    fileMenu = window->menuBar()->addMenu(QString());
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    fileMenu->addActions({actionNewProject, actionOpenProject});
+    fileMenu->addSeparator();
+    fileMenu->addActions({actionSaveProject, actionSaveProjectAs});
+    fileMenu->addSeparator();
+    fileMenu->addAction(actionQuit);
 
     // The stick, calibration and display geometry functions live in a menu of their own.
     toolsMenu = window->menuBar()->addMenu(QString());
@@ -339,4 +363,10 @@ void MainWindowForm::retranslateUi(QMainWindow *window)
     actionZhCn->setText(tr("language_zh_cn"));
     actionZhHk->setText(tr("language_zh_hk"));
     actionEnUs->setText(tr("language_en_us"));
+    fileMenu->setTitle(tr("&File"));
+    actionNewProject->setText(tr("&New Project"));
+    actionOpenProject->setText(tr("&Open Project..."));
+    actionSaveProject->setText(tr("&Save Project"));
+    actionSaveProjectAs->setText(tr("Save Project &As..."));
+    actionQuit->setText(tr("&Quit"));
 }

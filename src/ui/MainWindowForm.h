@@ -53,6 +53,12 @@ public:
     QAction *actionDeleteSequence = nullptr; // the Delete key on the video list
     QAction *actionLedCount = nullptr;
     QAction *actionLineCount = nullptr;
+    QAction *actionNewProject = nullptr;     // the File menu, with the standard shortcuts
+    QAction *actionOpenProject = nullptr;
+    QAction *actionSaveProject = nullptr;
+    QAction *actionSaveProjectAs = nullptr;
+    QAction *actionQuit = nullptr;
+    QMenu *fileMenu = nullptr;
     QToolBar *toolBar = nullptr;
     QMenu *toolsMenu = nullptr;
     // The three languages, one checked: the toolbar's language buttons stay hidden.

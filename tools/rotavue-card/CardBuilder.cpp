@@ -9,7 +9,9 @@
 #include "import/GifFrameCutter.h"
 #include "import/GifFrameSource.h"
 #include "import/PictureLoader.h"
+#include "project/ProjectReader.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
 
@@ -21,6 +23,13 @@ constexpr int frameBatch = 32;
 QByteArray ledDataOf(const QImage &picture)
 {
     return PolarSampling::ledDataOf(picture, DisplayParameters::ledCount(), DisplayParameters::lineCount());
+}
+
+// By content, or by name when the content is not even that of a project (the reader says why).
+bool isProject(const QString &path)
+{
+    return ProjectReader::looksLikeProject(path)
+           || QFileInfo(path).suffix().compare(QLatin1String("rotavue"), Qt::CaseInsensitive) == 0;
 }
 
 bool isGif(const QString &path)
@@ -60,6 +69,13 @@ QString CardBuilder::writeLedData(const QString &picture, const QString &output)
 
 QString CardBuilder::buildCard(const QList<CommandLine::Item> &items, const QString &output)
 {
+    for (const CommandLine::Item &item : items) {
+        if (!isProject(item.path))
+            continue;
+        if (items.size() != 1)
+            return tr("%1: a project file must be the only item of a build.").arg(item.path);
+        return buildFromProject(item.path, output);
+    }
     QList<CommandLine::Item> pictures;
     QList<CommandLine::Item> gifs;
     for (CommandLine::Item item : items) {
@@ -71,6 +87,24 @@ QString CardBuilder::buildCard(const QList<CommandLine::Item> &items, const QStr
         problem = convertGif(gifs.at(i));
     if (!problem.isEmpty())
         return problem;
+    return writeCard(output);
+}
+
+QString CardBuilder::buildFromProject(const QString &project, const QString &output)
+{
+    ProjectReader::Result opened = ProjectReader().read(project);
+    if (!opened.ok)
+        return opened.message;
+    // The card of a project is the one the program downloads after opening it: its own display parameters.
+    DisplayParameters::setLedCount(opened.content->ledCount);
+    DisplayParameters::setLineCount(opened.content->lineCount);
+    pictureRecords = opened.content->takePictures();
+    sequenceRecords = opened.content->takeSequences();
+    return writeCard(output);
+}
+
+QString CardBuilder::writeCard(const QString &output)
+{
     const CardWriteResult result = CardWriter().write(pictureRecords, sequenceRecords, output);
     if (!result.complete())
         return result.message.isEmpty() ? tr("%1: the card file was not written.").arg(output) : result.message;

@@ -25,6 +25,8 @@ public:
     QString buildCard(const QList<CommandLine::Item> &items, const QString &output);
 
 private:
+    QString buildFromProject(const QString &project, const QString &output);
+    QString writeCard(const QString &output);
     QString convertPictures(const QList<CommandLine::Item> &pictures);
     QString convertGif(const CommandLine::Item &item);
     static QString saveFile(const QString &path, const QByteArray &bytes);

@@ -11,6 +11,8 @@ QString CommandLine::usage()
         "      -t SECONDS  display time of the pictures that follow (default 5)\n"
         "      -r LOOPS    loop count of the GIFs that follow (default 1)\n"
         "      Pictures come first in the card, in the order given, then the GIFs.\n"
+        "      A project file (NAME.rotavue) as the only ITEM gives the card Rotavue\n"
+        "      downloads for that project, with the project's display parameters.\n"
         "  rotavue-card info CARD [--leds N] [--lines M]\n"
         "      Prints the card's table of contents as JSON.\n"
         "  rotavue-card info --legacy FILE [--leds N] [--lines M]\n"

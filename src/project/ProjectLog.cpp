@@ -1,0 +1,3 @@
+#include "project/ProjectLog.h"
+
+Q_LOGGING_CATEGORY(lcProject, "rotavue.project")
