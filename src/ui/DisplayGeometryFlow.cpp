@@ -7,8 +7,9 @@
 
 #include <QMessageBox>
 
-DisplayGeometryFlow::DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist)
-    : window(window), clearPlaylist(std::move(clearPlaylist))
+DisplayGeometryFlow::DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist,
+                                         std::function<bool()> mayDiscard)
+    : window(window), clearPlaylist(std::move(clearPlaylist)), mayDiscard(std::move(mayDiscard))
 {
 }
 
@@ -43,6 +44,8 @@ bool DisplayGeometryFlow::change(int current, void (*store)(int), const char *de
     box.setInformativeText(tr("所有的打开的图片效果将会被删除，是否继续？"));
     box.setDefaultButton(QMessageBox::Ok);
     if (box.exec() != QMessageBox::Ok)
+        return false;
+    if (mayDiscard && !mayDiscard())
         return false;
     if (clearPlaylist)
         clearPlaylist();

@@ -17,8 +17,10 @@ class DisplayGeometryFlow
 
 public:
     // window: parent of the dialogs. clearPlaylist: empties both lists and
-    // resets the preview.
-    DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist);
+    // resets the preview. mayDiscard: asked once the change is confirmed, before
+    // the lists go (unsaved work); false keeps everything as it was.
+    DisplayGeometryFlow(QWidget *window, std::function<void()> clearPlaylist,
+                        std::function<bool()> mayDiscard = nullptr);
 
     // UI thread. Asks for the value, confirms, clears and stores; returns
     // whether the value changed.
@@ -31,4 +33,5 @@ private:
 
     QWidget *window;
     std::function<void()> clearPlaylist;
+    std::function<bool()> mayDiscard;
 };

@@ -81,7 +81,8 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
     connect(project.get(), &ProjectFlow::stateChanged, this, &MainWindow::showProjectState);
     showProjectState();
 
-    geometry = std::make_unique<DisplayGeometryFlow>(this, [this] { clearForNewGeometry(); });
+    geometry = std::make_unique<DisplayGeometryFlow>(this, [this] { clearForNewGeometry(); },
+                                                     [this] { return project->confirmDiscard(); });
 
     contrastMenu = new QMenu(this);
     contrastAction = contrastMenu->addAction(tr("调整对比度"));
@@ -543,6 +544,7 @@ void MainWindow::onBtnLineNumber()
 void MainWindow::clearForNewGeometry()
 {
     clearLists();
+    project->playlistDiscarded(); // a later Save must not write the empty list over the project
     // Nothing is left to play or to show.
     pressMediaWidget(QModelIndex());
     pressImageWidget(QModelIndex());

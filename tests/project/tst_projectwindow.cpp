@@ -72,6 +72,9 @@ private:
             modal->findChild<QPushButton *>(QStringLiteral("okBut"))->click();
         } else if (auto *crop = qobject_cast<GetImgeLocationDialog *>(modal)) {
             crop->onBtnOk();
+        } else if (kind == QLatin1String("UpdateLedCountDialog")) {
+            modal->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(QStringLiteral("100"));
+            modal->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
         }
         // The GIF import and the busy dialog end by themselves.
     }
@@ -245,7 +248,7 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("answer");
-        for (const char *command : {"close", "new", "open"}) {
+        for (const char *command : {"close", "new", "open", "led count"}) {
             for (auto answer : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
                 const char *name = answer == QMessageBox::Save ? "save" : answer == QMessageBox::Discard ? "discard" : "cancel";
                 QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(command), QLatin1String(name))))
@@ -274,6 +277,8 @@ private slots:
             closed = window->close();
         else if (command == QLatin1String("new"))
             window->form().actionNewProject->trigger();
+        else if (command == QLatin1String("led count"))
+            window->onBtnLedCount();
         else
             window->form().actionOpenProject->trigger();
 
@@ -286,10 +291,13 @@ private slots:
         } else if (cancelled) {
             QCOMPARE(window->pictureList().size(), 2);
             QVERIFY(window->isWindowModified());
+            QCOMPARE(DisplayParameters::ledCount(), 112);
             QCOMPARE(window->windowTitle(), QStringLiteral("mine[*] - Rotavue Display"));
         } else {
             const bool opened = command == QLatin1String("open");
             QCOMPARE(window->pictureList().size(), opened ? 3 : 0);
+            if (command == QLatin1String("led count"))
+                QCOMPARE(DisplayParameters::ledCount(), 100);
             QVERIFY(!window->isWindowModified());
             QCOMPARE(window->windowTitle(),
                      (opened ? QStringLiteral("other") : QStringLiteral("Untitled")) + QStringLiteral("[*] - Rotavue Display"));
