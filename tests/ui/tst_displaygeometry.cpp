@@ -295,6 +295,7 @@ private slots:
             ModalAnswerer answerer;
             answerDialog(answerer, QStringLiteral("6"));
             answerQuestion(answerer, QMessageBox::Ok);
+            answerer.thenAnswer(QMessageBox::Discard); // the unsaved playlist
             window->onBtnLedCount();
             QVERIFY(answerer.done());
         }
