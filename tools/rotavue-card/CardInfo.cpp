@@ -1,5 +1,6 @@
 #include "CardInfo.h"
 
+#include "app/RegularFile.h"
 #include "display/PolarSampling.h"
 
 #include <QFile>
@@ -24,8 +25,9 @@ int word(const QByteArray &bytes, int at)
 QString CardInfo::read(const QString &path, int ledCount, int lineCount)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("%1: cannot open the card file: %2").arg(path, file.errorString());
+    const QString unopened = RegularFile::openForReading(file);
+    if (!unopened.isEmpty())
+        return tr("%1: %2").arg(path, unopened);
     const QByteArray table = file.read(tableSize);
     if (table.size() < tableSize)
         return tr("%1: not a card file: it is shorter than its %2-byte table of contents.").arg(path).arg(tableSize);

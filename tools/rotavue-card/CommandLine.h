@@ -27,6 +27,7 @@ public:
     QString output;       // led and build
     int leds = 112;
     int lines = 450;
+    bool keepDamaged = false; // led and build: convert what can be read of damaged input
     QList<Item> items;    // build, in the order given
 
     static QString usage();

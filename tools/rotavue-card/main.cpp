@@ -52,10 +52,12 @@ int run(const CommandLine &command)
     if (!scratch.isValid())
         return failed(QStringLiteral("cannot create a temporary folder: %1").arg(scratch.errorString()));
     WorkDirectory::initPrivate(scratch.path());
-    CardBuilder builder;
+    CardBuilder builder(command.keepDamaged);
     const QString problem = command.action == CommandLine::Action::Led
                                 ? builder.writeLedData(command.input, command.output)
                                 : builder.buildCard(command.items, command.output);
+    for (const QString &warning : builder.warnings())
+        print(stderr, QStringLiteral("rotavue-card: warning: %1\n").arg(warning));
     return problem.isEmpty() ? Success : failed(problem);
 }
 

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "card/WriteSteps.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+// Writes a file under a temporary name of ours beside the target and puts it
+// in place of the target only once every byte is on the device: a failed or
+// interrupted write never leaves a half-written file under the final name and
+// never touches the old one. Every step reports its own failure: an open,
+// a write (also one that is refused without a reason: a full device), the
+// flush to the device, the close, the rename and the folder's confirmation.
+// One thread at a time.
+class StagedFile
+{
+    Q_DECLARE_TR_FUNCTIONS(StagedFile)
+public:
+    // The temporary name is the target's with this and six random characters
+    // appended: clearly ours, so that leftovers of a killed run can be found.
+    static constexpr char partialMarker[] = ".rotavue-partial-";
+
+    explicit StagedFile(const QString &target, WriteSteps &steps = WriteSteps::system());
+    // Removes the temporary file unless commit() succeeded.
+    ~StagedFile();
+    StagedFile(const StagedFile &) = delete;
+    StagedFile &operator=(const StagedFile &) = delete;
+
+    // Each returns false on failure; errorString() then says which step failed and why.
+    bool open();
+    bool write(const QByteArray &bytes);
+    bool write(const char *data, qint64 size);
+    bool commit();
+    // Drops what was written; the target stays as it was.
+    void discard();
+
+    QString target() const { return finalPath; }
+    QString partialPath() const { return partial; }
+    QString errorString() const { return problem; }
+
+    // Whether name (a file name without folder) is one of our temporary names.
+    static bool isPartialName(const QString &name);
+
+private:
+    bool fail(const QString &why);
+    static bool syncUnsupported(int error);
+    QString syncFolder() const;
+
+    QString finalPath;
+    WriteSteps &steps;
+    QString partial;
+    int fd = -1;
+    bool done = false;
+    QString problem;
+};

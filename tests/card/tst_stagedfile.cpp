@@ -1,0 +1,174 @@
+// Writing a file beside its target and renaming it into place: every step
+// that fails says so in its own words, the target keeps its old content and
+// no temporary file is left behind.
+#include "card/StagedFile.h"
+
+#include "TestWorkDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include <cerrno>
+#include <fcntl.h>
+
+namespace {
+
+// The real calls, with one step made to fail the way a device makes it fail.
+class FailingSteps : public WriteSteps
+{
+public:
+    enum Step { None, Open, Write, WriteNothing, Sync, Close, Rename };
+
+    FailingSteps(Step step, int error, int failAtWrite = 1) : step(step), error(error), failAtWrite(failAtWrite) {}
+
+    int open(const char *path, int flags, mode_t mode) override
+    {
+        // Only the file: the folder is opened for its confirmation too.
+        if (step == Open && (flags & O_CREAT))
+            return failWith(-1);
+        return WriteSteps::open(path, flags, mode);
+    }
+    ssize_t write(int fd, const void *data, size_t size) override
+    {
+        ++writes;
+        if ((step == Write || step == WriteNothing) && writes >= failAtWrite)
+            return step == Write ? failWith(-1) : 0;
+        // A short write first: the writer must carry on with the rest.
+        return WriteSteps::write(fd, data, size > 1 ? size / 2 : size);
+    }
+    int fsync(int fd) override { return step == Sync && ++syncs == 1 ? failWith(-1) : WriteSteps::fsync(fd); }
+    int close(int fd) override
+    {
+        const int closed = WriteSteps::close(fd);
+        return step == Close && ++closes == 1 ? failWith(-1) : closed;
+    }
+    int rename(const char *from, const char *to) override
+    {
+        return step == Rename ? failWith(-1) : WriteSteps::rename(from, to);
+    }
+
+private:
+    int failWith(int result)
+    {
+        errno = error;
+        return result;
+    }
+
+    Step step;
+    int error;
+    int failAtWrite;
+    int writes = 0;
+    int syncs = 0;
+    int closes = 0;
+};
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStagedFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesWholeFileUnderTheFinalName();
+    void everyStepReportsItsOwnFailure_data();
+    void everyStepReportsItsOwnFailure();
+    void partialNamesAreRecognised_data();
+    void partialNamesAreRecognised();
+};
+
+void TestStagedFile::writesWholeFileUnderTheFinalName()
+{
+    TestWorkDir work;
+    const QString target = work.filePath(QStringLiteral("show.bin"));
+    FailingSteps halves(FailingSteps::None, 0);
+    StagedFile file(target, halves);
+    QVERIFY(file.open());
+    QVERIFY(StagedFile::isPartialName(QFileInfo(file.partialPath()).fileName()));
+    QVERIFY(file.write(QByteArray(100000, 'a')));
+    QVERIFY(file.write(QByteArray(3, 'b')));
+    QVERIFY(!QFile::exists(target)); // not before the commit
+    QVERIFY2(file.commit(), qPrintable(file.errorString()));
+    QCOMPARE(contentOf(target), QByteArray(100000, 'a') + "bbb");
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"show.bin"});
+}
+
+void TestStagedFile::everyStepReportsItsOwnFailure_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("failAtWrite");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("open refused") << int(FailingSteps::Open) << EACCES << 0
+                                  << "cannot create a file in {folder}: Permission denied";
+    QTest::newRow("write error at the first block") << int(FailingSteps::Write) << EIO << 1 << "writing failed: Input/output error";
+    QTest::newRow("write error at block 5") << int(FailingSteps::Write) << EIO << 5 << "writing failed: Input/output error";
+    QTest::newRow("device full mid-write") << int(FailingSteps::Write) << ENOSPC << 4
+                                           << "writing failed: No space left on device";
+    // errno is left at EACCES from before: the reason must not be that.
+    QTest::newRow("write takes nothing") << int(FailingSteps::WriteNothing) << EACCES << 3
+                                         << "the device took no more data; it may be full";
+    QTest::newRow("flush to the device fails") << int(FailingSteps::Sync) << EIO << 0
+                                               << "the data could not be flushed to the device: Input/output error";
+    QTest::newRow("close fails") << int(FailingSteps::Close) << EIO << 0 << "closing the file failed: Input/output error";
+    QTest::newRow("rename fails") << int(FailingSteps::Rename) << EXDEV << 0
+                                  << "the finished file could not replace {target}: Invalid cross-device link";
+}
+
+void TestStagedFile::everyStepReportsItsOwnFailure()
+{
+    QFETCH(int, step);
+    QFETCH(int, error);
+    QFETCH(int, failAtWrite);
+    QFETCH(QString, reason);
+
+    TestWorkDir work;
+    const QString target = work.filePath(QStringLiteral("show.bin"));
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("yesterday's card") > 0);
+    old.close();
+
+    FailingSteps steps(FailingSteps::Step(step), error, failAtWrite);
+    {
+        StagedFile file(target, steps);
+        bool ok = file.open();
+        for (int block = 0; ok && block < 8; ++block)
+            ok = file.write(QByteArray(4096, char('a' + block)));
+        if (ok)
+            ok = file.commit();
+        QVERIFY(!ok);
+        QCOMPARE(file.errorString(), QString(reason).replace("{folder}", QDir::cleanPath(work.path())).replace("{target}", target));
+        if (step == FailingSteps::Open)
+            errno = EACCES; // a later call must not pick up the old reason
+    }
+    QCOMPARE(contentOf(target), QByteArray("yesterday's card"));
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"show.bin"});
+}
+
+void TestStagedFile::partialNamesAreRecognised_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("ours");
+    QTest::newRow("ours") << "show.bin.rotavue-partial-a1b2c3" << true;
+    QTest::newRow("the card itself") << "show.bin" << false;
+    QTest::newRow("a user's file that looks alike") << "show.bin.rotavue-partial-notes.txt" << false;
+    QTest::newRow("another program's temporary file") << "show.bin.XyZ123" << false;
+    QTest::newRow("marker alone") << ".rotavue-partial-a1b2c3" << false;
+}
+
+void TestStagedFile::partialNamesAreRecognised()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, ours);
+    QCOMPARE(StagedFile::isPartialName(name), ours);
+}
+
+QTEST_MAIN(TestStagedFile)
+#include "tst_stagedfile.moc"
