@@ -411,6 +411,24 @@ private slots:
         QCOMPARE(QFileInfo(card).size(), 4096 + blocks * qint64(PolarSampling::minimumLength));
     }
 
+    // The card keeps the format, and the user hears that the display plays only 500 items.
+    void moreThan500ItemsAreSaid()
+    {
+        const QString good = writePicture(work.filePath(QStringLiteral("tiny.png")), QSize(8, 8), 1);
+        const QString card = work.filePath(QStringLiteral("many.bin"));
+        QStringList arguments{"build", "-o", card, "--leds", "1", "--lines", "1"};
+        for (int i = 0; i < 501; ++i)
+            arguments.append(good);
+        const Run run = runTool(arguments);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY2(run.err.contains(QLatin1String("warning: The playlist has 501 items, but the display plays only "
+                                                "the first 500")),
+                 qPrintable(run.err));
+        const QByteArray bytes = readFile(card);
+        QCOMPARE(bytes.mid(8, 2), QByteArray::fromHex("01f5")); // all 501 blocks counted and written
+        QCOMPARE(bytes.size(), 4096 + 501 * PolarSampling::ledDataLength(1, 1));
+    }
+
     // A stick that fills up mid-write: the reason is the device's, and nothing
     // is left under the output's name or beside it.
     void fullDevice()

@@ -3,6 +3,7 @@
 #include "ParallelFor.h"
 #include "app/DisplayParameters.h"
 #include "app/RegularFile.h"
+#include "card/CardLimits.h"
 #include "card/CardWriter.h"
 #include "card/StagedFile.h"
 #include "display/ImageObject.h"
@@ -95,6 +96,7 @@ QString CardBuilder::buildCard(const QList<CommandLine::Item> &items, const QStr
         problem = convertGif(gifs.at(i));
     if (!problem.isEmpty())
         return problem;
+    notes.append(CardLimits::warnings(pictureRecords, sequenceRecords));
     const CardWriteResult result = CardWriter().write(pictureRecords, sequenceRecords, output);
     if (!result.complete())
         return result.message.isEmpty() ? tr("%1: the card file was not written.").arg(output) : result.message;
