@@ -1,5 +1,6 @@
 #include "card/StagedFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -7,6 +8,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +60,8 @@ bool StagedFile::open()
         if (opened >= 0) {
             fd = opened;
             partial = name;
+            // Tells removeLeftovers() of another run that this file is being written.
+            ::flock(fd, LOCK_EX | LOCK_NB);
             return true;
         }
         if (errno != EEXIST)
@@ -147,4 +153,25 @@ bool StagedFile::isPartialName(const QString &name)
     static const QRegularExpression pattern(
         QStringLiteral("^.+%1[a-z0-9]{6}$").arg(QRegularExpression::escape(QLatin1String(partialMarker))));
     return pattern.match(name).hasMatch();
+}
+
+QStringList StagedFile::removeLeftovers(const QString &folder)
+{
+    QStringList removed;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (!isPartialName(name))
+            continue;
+        const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info;
+        // A write in progress holds the lock; a killed run's file is free.
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::unlink(path.constData()) == 0)
+            removed.append(name);
+        ::close(fd);
+    }
+    return removed;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // Writes a file under a temporary name of ours beside the target and puts it
 // in place of the target only once every byte is on the device: a failed or
@@ -41,6 +42,11 @@ public:
 
     // Whether name (a file name without folder) is one of our temporary names.
     static bool isPartialName(const QString &name);
+    // Removes the temporary files that runs killed mid-write left in folder:
+    // regular files with our temporary names that no running write holds
+    // (each write keeps a lock on its file). Nothing else is touched.
+    // Returns the names removed.
+    static QStringList removeLeftovers(const QString &folder);
 
 private:
     bool fail(const QString &why);

@@ -81,6 +81,7 @@ private slots:
     void everyStepReportsItsOwnFailure();
     void partialNamesAreRecognised_data();
     void partialNamesAreRecognised();
+    void leftoversOfKilledRunsAreRemoved();
 };
 
 void TestStagedFile::writesWholeFileUnderTheFinalName()
@@ -168,6 +169,31 @@ void TestStagedFile::partialNamesAreRecognised()
     QFETCH(QString, name);
     QFETCH(bool, ours);
     QCOMPARE(StagedFile::isPartialName(name), ours);
+}
+
+// Only our temporary files that nobody writes go; the user's files, a folder
+// with our name and the file of a write in progress stay.
+void TestStagedFile::leftoversOfKilledRunsAreRemoved()
+{
+    TestWorkDir work;
+    const QStringList kept{"show.bin", "show.bin.rotavue-partial-notes.txt", "show.bin.XyZ123"};
+    for (const QString &name : kept + QStringList{"show.bin.rotavue-partial-dead01", "old.bin.rotavue-partial-dead02"}) {
+        QFile file(work.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(work.path()).mkdir(QStringLiteral("show.bin.rotavue-partial-folder")));
+    StagedFile running(work.filePath(QStringLiteral("next.bin")));
+    QVERIFY(running.open());
+
+    QStringList removed = StagedFile::removeLeftovers(work.path());
+    removed.sort();
+    QCOMPARE(removed, (QStringList{"old.bin.rotavue-partial-dead02", "show.bin.rotavue-partial-dead01"}));
+    for (const QString &name : kept)
+        QVERIFY2(QFile::exists(work.filePath(name)), qPrintable(name));
+    QVERIFY(QFileInfo(work.filePath(QStringLiteral("show.bin.rotavue-partial-folder"))).isDir());
+    QVERIFY(QFile::exists(running.partialPath()));
+    QVERIFY(running.write(QByteArray("still writing")) && running.commit());
+    QCOMPARE(contentOf(work.filePath(QStringLiteral("next.bin"))), QByteArray("still writing"));
 }
 
 QTEST_MAIN(TestStagedFile)
