@@ -10,8 +10,9 @@ shift 2
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_cardtoc fuzz_import)
 
-seeds="$build/fuzz-seeds"
-rm -rf "$seeds"
+# Seeds of this run only, so that runs side by side do not share them.
+seeds=$(mktemp -d "${TMPDIR:-/tmp}/rotavue-fuzz-seeds.XXXXXX")
+trap 'rm -rf "$seeds"' EXIT
 "$build/tests/fuzz/make_fuzz_seeds" "$seeds"
 
 status=0
