@@ -1,13 +1,20 @@
 #include "app/WorkDirectory.h"
 
+#include "app/AppLog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <csignal>
 
 namespace {
 
@@ -15,6 +22,11 @@ QMutex g_lock; // guards the strings below; the temp directory is read by worker
 QString g_workDir;
 QString g_lastUsedFolder;
 QString g_tempDir;
+QString g_tempRoot;
+// This run's lock: kept until the process ends, so that the next start sees
+// a run that is over (its pid is gone) and removes its folder.
+QLockFile *g_runLock = nullptr;
+QString g_runFolder;
 
 bool writeMarker(const QString &dir)
 {
@@ -51,26 +63,59 @@ QString lastResortTempDir()
            + QString::number(QCoreApplication::applicationPid());
 }
 
-QString chooseTempDir(const QString &workDir)
+// A usable folder, created and marked when missing; empty when it cannot be.
+QString prepareRoot(const QString &dir)
 {
-    const QString inWorkDir = QDir::cleanPath(workDir + QLatin1String("/temp"));
-    if (usable(inWorkDir)) {
-        WorkDirectory::wipeIfOurs(inWorkDir);
-        return inWorkDir;
-    }
-    const QString fallback = WorkDirectory::fallbackTempDir();
-    QDir().mkpath(QFileInfo(fallback).absolutePath());
-    if (usable(fallback)) {
-        WorkDirectory::wipeIfOurs(fallback);
-        return fallback;
-    }
-    return lastResortTempDir(); // fresh: nothing to wipe
+    if (!usable(dir))
+        return QString();
+    if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
+        return QString();
+    return writeMarker(dir) ? dir : QString();
 }
 
-void setTempDir(const QString &dir)
+QString chooseTempRoot(const QString &workDir)
+{
+    const QString inWorkDir = prepareRoot(QDir::cleanPath(workDir + QLatin1String("/temp")));
+    if (!inWorkDir.isEmpty())
+        return inWorkDir;
+    const QString fallback = WorkDirectory::fallbackTempDir();
+    QDir().mkpath(QFileInfo(fallback).absolutePath());
+    if (!prepareRoot(fallback).isEmpty())
+        return fallback;
+    return lastResortTempDir();
+}
+
+bool processRunning(qint64 pid)
+{
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+// This run's own folder in root, with its lock beside it.
+QString startRun(const QString &root)
+{
+    QTemporaryDir run(root + QLatin1Char('/') + QLatin1String(WorkDirectory::runPrefix()) + QLatin1String("XXXXXX"));
+    run.setAutoRemove(false);
+    if (!run.isValid())
+        return root; // the root is ours too; only a second run could disturb it
+    auto *lock = new QLockFile(run.path() + QLatin1String(".lock"));
+    lock->setStaleLockTime(0); // a long run is not a stale one
+    if (!lock->tryLock(0))
+        qCDebug(lcApp) << "#WorkDirectory# cannot lock" << run.path() << lock->error();
+    // A second start-up in the same process leaves its earlier run behind.
+    if (g_runLock) {
+        delete g_runLock;
+        WorkDirectory::cleanUp(g_runFolder);
+    }
+    g_runLock = lock;
+    g_runFolder = run.path();
+    return run.path();
+}
+
+void setTempDir(const QString &dir, const QString &root)
 {
     QMutexLocker locker(&g_lock);
     g_tempDir = QDir::cleanPath(dir) + QLatin1Char('/');
+    g_tempRoot = QDir::cleanPath(root);
 }
 
 } // namespace
@@ -83,7 +128,9 @@ void WorkDirectory::init(const QString &currentDir)
         g_workDir = work;
         g_lastUsedFolder = work;
     }
-    setTempDir(chooseTempDir(work));
+    const QString root = chooseTempRoot(work);
+    WorkDirectory::removeDeadRuns(root);
+    setTempDir(startRun(root), root);
 }
 
 void WorkDirectory::initPrivate(const QString &ownedDir)
@@ -94,7 +141,7 @@ void WorkDirectory::initPrivate(const QString &ownedDir)
         g_workDir = work;
         g_lastUsedFolder = work;
     }
-    setTempDir(work + QLatin1String("/temp"));
+    setTempDir(work + QLatin1String("/temp"), work + QLatin1String("/temp"));
 }
 
 QString WorkDirectory::workDir()
@@ -121,6 +168,36 @@ QString WorkDirectory::tempDir()
     if (g_tempDir.isEmpty()) // used before start-up chose one (a library user): never the home folder
         g_tempDir = QDir::cleanPath(fallbackTempDir()) + QLatin1Char('/');
     return g_tempDir;
+}
+
+QString WorkDirectory::tempRoot()
+{
+    QMutexLocker locker(&g_lock);
+    return g_tempRoot;
+}
+
+void WorkDirectory::removeDeadRuns(const QString &root)
+{
+    if (!isOurs(root))
+        return; // never in a folder we did not make
+    const QString host = QSysInfo::machineHostName();
+    const QStringList locks = QDir(root).entryList({QLatin1String(runPrefix()) + QLatin1String("*.lock")},
+                                                   QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : locks) {
+        const QString lockPath = QDir(root).filePath(name);
+        qint64 pid = 0;
+        QString lockHost;
+        QString app;
+        // An unreadable lock may be one being written right now: leave it.
+        if (QFileInfo(lockPath).isSymLink() || !QLockFile(lockPath).getLockInfo(&pid, &lockHost, &app))
+            continue;
+        if ((!lockHost.isEmpty() && lockHost != host) || processRunning(pid))
+            continue;
+        const QString folder = lockPath.chopped(int(qstrlen(".lock")));
+        qCDebug(lcApp) << "#WorkDirectory# removing the scratch folder of an ended run" << folder << pid;
+        cleanUp(folder);
+        QFile::remove(lockPath);
+    }
 }
 
 bool WorkDirectory::ensureTempDir()
@@ -156,19 +233,6 @@ void WorkDirectory::cleanUp(const QString &dirPath)
             QFile::remove(entry.absoluteFilePath());
     }
     QDir().rmdir(dir.absolutePath());
-}
-
-void WorkDirectory::wipeIfOurs(const QString &dirPath)
-{
-    if (!isOurs(dirPath))
-        return;
-    cleanUp(dirPath); // hidden entries stay, our marker among them
-    QDir dir(dirPath);
-    const QStringList left = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    if (left == QStringList{QLatin1String(markerFileName())}) {
-        dir.remove(QLatin1String(markerFileName()));
-        QDir().rmdir(dir.absolutePath());
-    }
 }
 
 const char *WorkDirectory::markerFileName()

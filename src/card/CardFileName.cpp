@@ -39,8 +39,9 @@ bool CardFileName::onlyDotsAndSpaces(const QString &name)
 
 QString CardFileName::problem(const QString &name)
 {
+    // Without a name the card file would be the hidden ".bin".
     if (name.isEmpty())
-        return QString(); // allowed: the card file is then called ".bin"
+        return tr("Please enter a name for the card file.");
     const qsizetype at = refusedCharacter(name);
     const QChar c = at < 0 ? QChar() : name[at];
     if (at >= 0 && (c == QLatin1Char('/') || c == QLatin1Char('\\')))

@@ -53,6 +53,12 @@ CardTableOfContents::Contents CardTableOfContents::read(const QByteArray &bytes)
     return contents;
 }
 
+quint8 CardTableOfContents::repeatByte(int loops)
+{
+    // Capped like the time byte: 300 loops must not play as 44.
+    return quint8(qBound(0, loops, 255));
+}
+
 void CardTableOfContents::appendNumber16(QByteArray &table, qint64 value)
 {
     table.append(char((value >> 8) & 0xFF));
@@ -91,7 +97,7 @@ QByteArray CardTableOfContents::build(const QList<ImageObject *> &pictures, cons
         if (entries == maxEntries)
             break;
         const qint64 last = block + sequence->frameCount() - 1;
-        appendEntry(table, block, last, 1, quint8(sequence->loopCount() & 0xFF));
+        appendEntry(table, block, last, 1, repeatByte(sequence->loopCount()));
         ++entries;
         block = last + 1;
     }

@@ -24,6 +24,10 @@ public:
     static qint64 blockCount(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
     // Display time in tenths of a second, truncated, at most 255.
     static quint8 timeByte(double seconds);
+    // The longest display time a card holds (the time byte's 255 tenths).
+    static constexpr double longestTime = 25.5;
+    // A sequence's loop count, at most 255.
+    static quint8 repeatByte(int loops);
     // The whole table, exactly size bytes.
     static QByteArray build(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
 

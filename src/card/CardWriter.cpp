@@ -76,7 +76,13 @@ qint64 CardWriter::storageFreeSpace(const QString &folder)
     const QStorageInfo storage(folder);
     if (!storage.isValid() || !storage.isReady())
         return -1;
-    return storage.bytesAvailable();
+    return usableSpace(storage.bytesTotal(), storage.bytesAvailable());
+}
+
+qint64 CardWriter::usableSpace(qint64 total, qint64 available)
+{
+    // Some drivers (FUSE FAT among them) report no size at all: unknown, not full.
+    return total <= 0 ? -1 : available;
 }
 
 int CardWriter::expectedLength(ImageObject *record)
@@ -101,17 +107,25 @@ QList<CardWriter::Block> CardWriter::collectBlocks(const QList<ImageObject *> &p
     return blocks;
 }
 
-QString CardWriter::spaceProblem(const QString &path, qint64 needed) const
+QString CardWriter::spaceProblem(const QString &path, qint64 needed, Replace replace, bool &makeRoom) const
 {
-    const QString folder = QFileInfo(path).absolutePath();
+    makeRoom = false;
+    const QFileInfo target(path);
+    const QString folder = target.absolutePath();
     const qint64 available = freeSpace ? freeSpace(folder) : -1;
     if (available < 0 || available >= needed)
         return QString();
-    // The old card file stays until the new one is complete, so its space does not count.
+    const qint64 oldCard = target.isFile() ? target.size() : 0;
+    if (replace == Replace::MakeRoomIfNeeded && available + oldCard >= needed) {
+        makeRoom = true;
+        return QString();
+    }
+    // Counted as free only where the user agreed to give the old card up.
+    const qint64 usable = available + (replace == Replace::MakeRoomIfNeeded ? oldCard : 0);
     const QLocale locale;
     return tr("Not enough space for the card file %1: it needs %2, but only %3 are free on %4. "
               "Free some space or use another stick.")
-        .arg(path, locale.formattedDataSize(needed), locale.formattedDataSize(available), folder);
+        .arg(path, locale.formattedDataSize(needed), locale.formattedDataSize(usable), folder);
 }
 
 bool CardWriter::writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result)
@@ -161,17 +175,25 @@ QString CardWriter::streamProblem(QSaveFile &file, const QByteArray &table, cons
 }
 
 CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences,
-                                  const QString &path) const
+                                  const QString &path, const ChosenStick &stick, Replace replace) const
 {
+    const QString gone = stick.problem();
+    if (!gone.isEmpty())
+        return failure(path, gone + QLatin1Char(' ') + tr("The card file %1 was not written.").arg(path));
     const QByteArray table = CardTableOfContents::build(pictures, sequences);
     const QList<Block> blocks = collectBlocks(pictures, sequences);
     qint64 needed = table.size();
     for (const Block &block : blocks)
         needed += block.expectedLength;
 
-    const QString shortOfSpace = spaceProblem(path, needed);
+    bool makeRoom = false;
+    const QString shortOfSpace = spaceProblem(path, needed, replace, makeRoom);
     if (!shortOfSpace.isEmpty())
         return failure(path, shortOfSpace);
+    if (makeRoom && !QFile::remove(path))
+        return failure(path, tr("The old card file %1 could not be removed to make room for the new one.").arg(path));
+    const QString oldCardNote = makeRoom ? QLatin1Char(' ') + tr("The old card file was removed to make room.")
+                                         : QString();
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -181,12 +203,18 @@ CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QL
     const QString notWritten = streamProblem(file, table, blocks, result);
     if (cancelled()) {
         file.cancelWriting();
-        return failure(path, tr("The download to %1 was cancelled; the card file was not saved.").arg(path));
+        return failure(path, tr("The download to %1 was cancelled; the card file was not saved.").arg(path)
+                                 + oldCardNote);
     }
     if (!notWritten.isEmpty()) {
         file.cancelWriting();
         return failure(path, tr("Writing the card file %1 failed: %2. The stick may be full or was removed; "
-                                "the card file was not saved.").arg(path, notWritten));
+                                "the card file was not saved.").arg(path, notWritten) + oldCardNote);
+    }
+    const QString goneSince = stick.problem();
+    if (!goneSince.isEmpty()) {
+        file.cancelWriting();
+        return failure(path, goneSince + QLatin1Char(' ') + tr("The card file %1 was not saved.").arg(path));
     }
     if (!file.commit())
         return failure(path, tr("The card file %1 could not be saved: %2.").arg(path, file.errorString()));

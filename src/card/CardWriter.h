@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/CardWriteResult.h"
+#include "card/ChosenStick.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -30,9 +31,22 @@ public:
     // Checked before every block: once set, the download stops and saves nothing.
     void setCancelFlag(const std::atomic<bool> *flag) { cancel = flag; }
     static qint64 storageFreeSpace(const QString &folder);
+    // Free bytes of a volume from its reported sizes; -1 (unknown) when it
+    // reports no total size at all, as some drivers do.
+    static qint64 usableSpace(qint64 total, qint64 available);
 
+    // How an existing card at the path gives way to the new one.
+    enum class Replace {
+        Beside,          // the old card stays until the new one is complete; its space is not counted
+        MakeRoomIfNeeded // the user agreed to replace it: when only its space lets the new card fit,
+                         // it is removed first
+    };
+
+    // Any thread. stick, when given, must still be the volume at its mount
+    // point before the file is created and again before it takes its name.
     CardWriteResult write(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences,
-                          const QString &path) const;
+                          const QString &path, const ChosenStick &stick = ChosenStick(),
+                          Replace replace = Replace::Beside) const;
 
 private:
     struct Block {
@@ -42,7 +56,8 @@ private:
     };
     static QList<Block> collectBlocks(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
     static int expectedLength(ImageObject *record);
-    QString spaceProblem(const QString &path, qint64 needed) const;
+    // Empty when the card fits; sets makeRoom when it fits only in the old card's place.
+    QString spaceProblem(const QString &path, qint64 needed, Replace replace, bool &makeRoom) const;
     static bool writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result);
     static QString syncProblem(QSaveFile &file);
     // Empty when the table and every block reached the device; else the reason.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "card/CardWriteResult.h"
+#include "card/CardWriter.h"
+#include "card/ChosenStick.h"
 
 #include <QList>
 
@@ -16,5 +18,7 @@ class DownloadJob
 public:
     QList<ImageObject *> pictures;
     QList<MediaObject *> sequences;
+    ChosenStick stick;  // checked before writing and before the card takes its name
+    CardWriter::Replace replace = CardWriter::Replace::Beside;
     CardWriteResult result;
 };

@@ -6,6 +6,8 @@
 
 #include <QStorageInfo>
 
+#include <algorithm>
+
 VolumeSource::VolumeSource(QObject *parent)
     : VolumeSource(defaultMountInfoPath(), defaultSysRoot(), defaultDesktopMountRoots(), parent)
 {
@@ -38,8 +40,10 @@ void VolumeSource::watchTable()
 QStringList VolumeSource::volumes() const
 {
     QStringList paths;
-    for (const Volume &volume : current)
-        paths.append(volume.path);
+    for (const Volume &volume : current) {
+        if (!paths.contains(volume.path))
+            paths.append(volume.path);
+    }
     return paths;
 }
 
@@ -83,14 +87,45 @@ void VolumeSource::rescan()
         return; // keep what we knew rather than report every stick gone
     const QList<Volume> before = current;
     current = found;
-    for (const Volume &volume : before) {
-        if (!found.contains(volume))
-            emit volumeUnmounted(volume.path);
+    // News is per mount point: a path stays listed while any volume is mounted
+    // there. Only a volume replaced by another one there reads as out and in.
+    QStringList paths;
+    for (const QList<Volume> *list : {&before, static_cast<const QList<Volume> *>(&found)}) {
+        for (const Volume &volume : *list) {
+            if (!paths.contains(volume.path))
+                paths.append(volume.path);
+        }
     }
-    for (const Volume &volume : found) {
-        if (!before.contains(volume))
-            emit volumeMounted(volume.path);
+    QStringList gone;
+    QStringList arrived;
+    for (const QString &path : paths) {
+        const QStringList was = devicesAt(before, path);
+        const QStringList now = devicesAt(found, path);
+        const bool shared = std::any_of(was.begin(), was.end(), [&](const QString &d) { return now.contains(d); });
+        if (!was.isEmpty() && (now.isEmpty() || !shared))
+            gone.append(path);
+        if (!now.isEmpty() && (was.isEmpty() || !shared))
+            arrived.append(path);
     }
+    for (const QString &path : gone)
+        emit volumeUnmounted(path);
+    for (const QString &path : arrived)
+        emit volumeMounted(path);
+}
+
+QStringList VolumeSource::devicesAt(const QList<Volume> &volumes, const QString &path)
+{
+    QStringList devices;
+    for (const Volume &volume : volumes) {
+        if (volume.path == path)
+            devices.append(volume.device);
+    }
+    return devices;
+}
+
+ChosenStick VolumeSource::identify(const QString &path) const
+{
+    return ChosenStick(path, ChosenStick::visibleDevice(mountInfoPath, path), mountInfoPath);
 }
 
 bool VolumeSource::queryDiskSpace(UsbDiskInfo &disk)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/ChosenStick.h"
 #include "card/UsbDiskInfo.h"
 
 #include <QFile>
@@ -19,8 +20,11 @@ public:
     VolumeSource(const QString &mountInfoPath, const QString &sysRoot, const QStringList &desktopMountRoots,
                  QObject *parent = nullptr);
 
-    // Mount points of the sticks, in mount table order.
+    // Mount points of the sticks, in mount table order, each once.
     QStringList volumes() const;
+    // The volume now visible at a stick's mount point, to check before writing
+    // that it is still the one the user chose.
+    ChosenStick identify(const QString &path) const;
 
     // Fills the sizes from the file system mounted at disk.path. On failure
     // the sizes stay as they were and false is returned.
@@ -45,6 +49,7 @@ private:
         bool operator==(const Volume &other) const { return path == other.path && device == other.device; }
     };
     bool readVolumes(QList<Volume> &found) const;
+    static QStringList devicesAt(const QList<Volume> &volumes, const QString &path);
     bool isStick(const QString &device, const QString &source, const QString &mountPoint) const;
     bool underDesktopRoot(const QString &mountPoint) const;
     void watchTable();

@@ -1,12 +1,12 @@
 #include "display/ImageObject.h"
 
+#include "app/AtomicFileWriter.h"
 #include "app/WorkDirectory.h"
 #include "display/PolarSampling.h"
 #include "display/DisplayLog.h"
 
 #include <QFile>
 #include <QMutexLocker>
-#include <QTemporaryFile>
 
 #include <atomic>
 
@@ -15,22 +15,11 @@ std::atomic<int> g_nextId{1};
 // Scratch files are written often and read back soon: fast compression.
 constexpr int scratchPngQuality = 80;
 
-// Writes through a temporary file beside the target and renames it at the
-// end: a failed write never leaves a half file under the final name. No sync
-// to disk, as QSaveFile would do: scratch files do not outlive the run.
-template<typename Write>
-bool writeReplacing(const QString &path, Write write)
+// A failed write never leaves a half file under the final name. No sync to
+// disk: scratch files do not outlive the run.
+bool writeReplacing(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    QTemporaryFile file(path + QLatin1String(".XXXXXX"));
-    if (!file.open())
-        return false;
-    if (!write(file) || !file.flush())
-        return false; // the temporary file removes itself
-    QFile::remove(path);
-    if (!file.rename(path))
-        return false;
-    file.setAutoRemove(false); // it would remove the file under its new name
-    return true;
+    return AtomicFileWriter::write(path, write, AtomicFileWriter::Sync::None);
 }
 }
 
@@ -64,12 +53,12 @@ int ImageObject::peekNextId()
 
 QString ImageObject::thumbnailPath() const
 {
-    return WorkDirectory::tempDir() + tr("%1_1.png").arg(objectId);
+    return WorkDirectory::tempDir() + QStringLiteral("%1_1.png").arg(objectId);
 }
 
 QString ImageObject::previewPath() const
 {
-    return WorkDirectory::tempDir() + tr("%1_2.png").arg(objectId);
+    return WorkDirectory::tempDir() + QStringLiteral("%1_2.png").arg(objectId);
 }
 
 QString ImageObject::bufferPath()
@@ -104,7 +93,6 @@ int ImageObject::savePng(const QImage &picture, const QString &path)
         return -1;
     QMutexLocker locker(&fileLock);
     WorkDirectory::ensureTempDir();
-    QFile::remove(path);
     const bool saved = writeReplacing(path, [&](QIODevice &file) {
         return picture.save(&file, "PNG", scratchPngQuality);
     });
@@ -147,8 +135,7 @@ void ImageObject::saveLedData()
     if (led.isEmpty())
         return;
     WorkDirectory::ensureTempDir();
-    bufferFile = WorkDirectory::tempDir() + tr("%1.buf").arg(objectId);
-    QFile::remove(bufferFile);
+    bufferFile = WorkDirectory::tempDir() + QStringLiteral("%1.buf").arg(objectId);
     // On any failure the data stays in memory (ledData() still returns it) and
     // no short buffer file, which would corrupt the card, is left behind.
     const bool saved = writeReplacing(bufferFile, [&](QIODevice &file) { return file.write(led) == led.size(); });

@@ -50,6 +50,6 @@ void PlayMediaHandler::download(Message *msg)
     if (!job)
         job = std::make_unique<DownloadJob>();
     else
-        job->result = writer.write(job->pictures, job->sequences, msg->text);
+        job->result = writer.write(job->pictures, job->sequences, msg->text, job->stick, job->replace);
     replies.post(obtainMessage(WhatCode::Download, std::move(job), msg->text));
 }

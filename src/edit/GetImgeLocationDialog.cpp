@@ -1,5 +1,6 @@
 #include "edit/GetImgeLocationDialog.h"
 
+#include "display/WindowBrush.h"
 #include "edit/CropSelection.h"
 #include "edit/RingTexture.h"
 #include "edit/RoundAreaWidget.h"
@@ -19,10 +20,7 @@ GetImgeLocationDialog::GetImgeLocationDialog(QWidget *parent)
     connect(ui->btnZoomOut, &QPushButton::clicked, this, &GetImgeLocationDialog::onBtnZoomOut);
 }
 
-GetImgeLocationDialog::~GetImgeLocationDialog()
-{
-    delete ui;
-}
+GetImgeLocationDialog::~GetImgeLocationDialog() = default; // the form's type is complete only here
 
 void GetImgeLocationDialog::setImage(const QImage &picture)
 {
@@ -38,8 +36,10 @@ void GetImgeLocationDialog::setImage(const QImage &picture)
                               .arg(offset.y());
 
     if (!roundArea) { // a second call must not leave a stale circle behind
-        roundArea = new RoundAreaWidget(ui->imageWidget);
+        roundArea = new RoundAreaWidget(ui->scrollAreaWidgetContents);
         roundArea->setTexture(RingTexture::make());
+        roundArea->installEventFilter(this);
+        ui->imageWidget->installEventFilter(this);
     }
     centreRoundArea();
 }
@@ -48,7 +48,26 @@ QRect GetImgeLocationDialog::selectionRect() const
 {
     if (!roundArea)
         return CropSelection::centred(scaledImageSize());
-    return CropSelection::at(roundArea->pos());
+    return CropSelection::at(circleOffset);
+}
+
+bool GetImgeLocationDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Move) {
+        if (watched == ui->imageWidget)
+            placeRoundArea(); // the layout moved the picture: the circle goes with it
+        else if (watched == roundArea)
+            circleOffset = roundArea->pos() - ui->imageWidget->pos(); // dragged
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void GetImgeLocationDialog::placeRoundArea()
+{
+    if (!roundArea)
+        return;
+    roundArea->move(ui->imageWidget->pos() + circleOffset);
+    roundArea->raise();
 }
 
 QSize GetImgeLocationDialog::scaledImageSize() const
@@ -99,11 +118,10 @@ QPoint GetImgeLocationDialog::placeImage()
     image->setMinimumSize(size);
     image->setMaximumSize(size);
     image->resize(size);
-    image->setAutoFillBackground(true);
-    QPalette pal = image->palette();
-    pal.setBrush(QPalette::Window, QBrush(scaledImage));
-    image->setPalette(pal);
+    WindowBrush::apply(image, QBrush(scaledImage));
 
+    // Room for the whole circle around a picture smaller than it.
+    ui->scrollAreaWidgetContents->setMinimumSize(size.expandedTo(QSize(CropSelection::side, CropSelection::side)));
     const QPoint offset(qMax(0, (ui->scrollArea->width() - size.width()) / 2),
                         qMax(0, (ui->scrollArea->height() - size.height()) / 2));
     image->move(offset);
@@ -112,6 +130,6 @@ QPoint GetImgeLocationDialog::placeImage()
 
 void GetImgeLocationDialog::centreRoundArea()
 {
-    if (roundArea)
-        roundArea->move(CropSelection::centred(scaledImage.size()).topLeft());
+    circleOffset = CropSelection::centred(scaledImage.size()).topLeft();
+    placeRoundArea();
 }

@@ -1,5 +1,7 @@
 #include "edit/RoundAreaWidget.h"
 
+#include "display/WindowBrush.h"
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QPalette>
@@ -13,9 +15,7 @@ RoundAreaWidget::RoundAreaWidget(QWidget *parent) : QWidget(parent)
 
 void RoundAreaWidget::setTexture(const QImage &texture)
 {
-    QPalette pal = palette();
-    pal.setBrush(QPalette::Window, QBrush(texture));
-    setPalette(pal);
+    WindowBrush::apply(this, QBrush(texture));
 }
 
 void RoundAreaWidget::mousePressEvent(QMouseEvent *event)

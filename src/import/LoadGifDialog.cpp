@@ -1,19 +1,20 @@
 #include "import/LoadGifDialog.h"
 
+#include "app/AtomicFileWriter.h"
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
 #include "edit/GetImgeLocationDialog.h"
+#include "import/DialogButtonBar.h"
 #include "import/ImportLog.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -23,26 +24,22 @@ int g_nextFileNumber = 0; // GUI thread only
 
 constexpr double frameDisplayTime = 10;
 
-// Written under a temporary name and renamed, so a failed save never leaves a
-// half-written file under the final name.
 bool savePng(const QImage &picture, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        *error = writer.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    QString writerError;
+    const bool saved = AtomicFileWriter::write(
+        path,
+        [&](QIODevice &file) {
+            QImageWriter writer(&file, "png");
+            if (writer.write(picture))
+                return true;
+            writerError = writer.errorString();
+            return false;
+        },
+        AtomicFileWriter::Sync::None, error);
+    if (!saved && !writerError.isEmpty())
+        *error = writerError;
+    return saved;
 }
 
 } // namespace
@@ -63,17 +60,9 @@ LoadGifDialog::~LoadGifDialog()
 
 void LoadGifDialog::buildLayout()
 {
-    auto *buttonBar = new QGroupBox(this);
-    buttonBar->setFlat(true);
-    buttonBar->setMinimumHeight(40);
-    buttonBar->setMaximumHeight(40);
-    auto *barLayout = new QHBoxLayout(buttonBar);
-    barLayout->setSpacing(0);
-    barLayout->setContentsMargins(0, 0, 0, 0);
-    auto *buttons = new QDialogButtonBox(buttonBar);
-    buttons->addButton(tr("action_btn_cancel"), QDialogButtonBox::NoRole);
-    barLayout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::rejected, this, &LoadGifDialog::reject);
+    auto *buttonBar = new DialogButtonBar(this);
+    QPushButton *cancel = buttonBar->buttonBox()->addButton(tr("action_btn_cancel"), QDialogButtonBox::NoRole);
+    connect(cancel, &QPushButton::clicked, this, &LoadGifDialog::reject);
 
     auto *mainLayout = new QVBoxLayout(this);
     mainLayout->setSpacing(0);
@@ -143,7 +132,9 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
         GetImgeLocationDialog dialog(this);
         dialog.setWindowTitle(tr("dialog_title_tip"));
         dialog.setImage(firstFrame);
-        dialog.exec(); // closing it counts as OK: there is no cancel
+        // Escape or the window's close button: the user changed their mind.
+        if (dialog.exec() != QDialog::Accepted && !cancelled)
+            reject();
         selection = dialog.selectionRect();
         imageSize = dialog.scaledImageSize();
     }

@@ -18,6 +18,9 @@ public:
     // The object of the row at index; null when the row holds no item.
     static QObject *objectAt(const QModelIndex &index);
 
+    bool operator==(const CustomTableItem &other) const { return object == other.object; }
+    bool operator!=(const CustomTableItem &other) const { return object != other.object; }
+
     QObject *object = nullptr;
 };
 

@@ -2,18 +2,10 @@
 
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
+#include "ui/PlaylistOrder.h"
 #include "ui/UiLog.h"
 
 
-namespace {
-void setObjectIndex(QObject *object, int index)
-{
-    if (auto *image = qobject_cast<ImageObject *>(object))
-        image->setIndex(index);
-    else if (auto *media = qobject_cast<MediaObject *>(object))
-        media->setIndex(index);
-}
-}
 
 CustomTableModel::CustomTableModel(const QList<CustomTableItem> &items, int columnCount, QObject *parent)
     : QAbstractTableModel(parent), items(items), columns(columnCount)
@@ -85,6 +77,13 @@ void CustomTableModel::appendItems(const QList<CustomTableItem> &newItems)
     beginInsertRows(QModelIndex(), first, first + int(newItems.size()) - 1);
     items.append(newItems);
     endInsertRows();
+    emit playlistChanged();
+}
+
+void CustomTableModel::appendNumbered(QObject *object)
+{
+    setIndexOf(object, nextIndex());
+    appendItems({CustomTableItem(object)});
 }
 
 void CustomTableModel::setItems(const QList<CustomTableItem> &newItems)
@@ -92,6 +91,7 @@ void CustomTableModel::setItems(const QList<CustomTableItem> &newItems)
     beginResetModel();
     items = newItems;
     endResetModel();
+    emit playlistChanged();
 }
 
 void CustomTableModel::delRow(int start, int count)
@@ -107,14 +107,103 @@ void CustomTableModel::delRow(int start, int count)
         items.removeAt(start);
     }
     for (int i = start; i < items.size(); ++i) {
-        setObjectIndex(items.at(i).object, i + 1);
+        setIndexOf(items.at(i).object, i + 1);
         qCDebug(lcUi) << "#CustomTableModel# delRow() index changed. " << i + 1;
     }
     endRemoveRows();
+    // The renumbered rows show their new numbers, open row editors included.
+    if (start < items.size())
+        emit dataChanged(index(start, 0), index(int(items.size()) - 1, columns - 1));
+    emit playlistChanged();
 }
 
 void CustomTableModel::refrehItem(const QModelIndex &index)
 {
     qCDebug(lcUi) << "#CustomTableModel# refrehItem() " << index;
     emit dataChanged(index, index);
+    emit playlistChanged();
+}
+
+void CustomTableModel::refreshObject(const QObject *object)
+{
+    const int row = rowOf(object);
+    if (row >= 0)
+        refrehItem(index(row, 0));
+}
+
+int CustomTableModel::indexOf(const QObject *object)
+{
+    if (auto *image = qobject_cast<const ImageObject *>(object))
+        return image->index();
+    if (auto *media = qobject_cast<const MediaObject *>(object))
+        return media->index();
+    return 0;
+}
+
+void CustomTableModel::setIndexOf(QObject *object, int index)
+{
+    if (auto *image = qobject_cast<ImageObject *>(object))
+        image->setIndex(index);
+    else if (auto *media = qobject_cast<MediaObject *>(object))
+        media->setIndex(index);
+}
+
+QList<int> CustomTableModel::indexes() const
+{
+    QList<int> numbers;
+    for (const CustomTableItem &item : items)
+        numbers.append(indexOf(item.object));
+    return numbers;
+}
+
+int CustomTableModel::rowOf(const QObject *object) const
+{
+    for (int row = 0; row < items.size(); ++row) {
+        if (items.at(row).object == object)
+            return row;
+    }
+    return -1;
+}
+
+int CustomTableModel::largestIndex() const
+{
+    return PlaylistOrder::largest(indexes());
+}
+
+void CustomTableModel::emitAllRowsChanged()
+{
+    if (!items.isEmpty())
+        emit dataChanged(index(0, 0), index(int(items.size()) - 1, columns - 1));
+}
+
+bool CustomTableModel::moveToIndex(QObject *object, int oldIndex, int newIndex)
+{
+    const int moving = rowOf(object);
+    if (moving < 0 || oldIndex == newIndex)
+        return false;
+    const QList<int> numbers = PlaylistOrder::reindexed(indexes(), moving, oldIndex, newIndex);
+    const QList<int> order = PlaylistOrder::stableOrder(numbers);
+    for (int row = 0; row < items.size(); ++row)
+        setIndexOf(items.at(row).object, numbers.at(row));
+
+    QList<CustomTableItem> reordered;
+    for (int row : order)
+        reordered.append(items.at(row));
+    // Usually one row moves; announced as such, the views keep the selection on it.
+    const int target = int(reordered.indexOf(items.at(moving)));
+    QList<CustomTableItem> oneMove = items;
+    oneMove.move(moving, target);
+    if (target == moving) {
+        if (reordered != items)
+            setItems(reordered);
+    } else if (oneMove == reordered) {
+        beginMoveRows(QModelIndex(), moving, moving, QModelIndex(), target > moving ? target + 1 : target);
+        items = reordered;
+        endMoveRows();
+    } else {
+        setItems(reordered);
+    }
+    emitAllRowsChanged(); // the index numbers shown in the rows changed
+    emit playlistChanged();
+    return true;
 }

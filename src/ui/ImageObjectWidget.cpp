@@ -3,21 +3,25 @@
 #include "display/ImageObject.h"
 #include "messaging/WhatCodes.h"
 #include "ui/RowGeometry.h"
+#include "ui/StepRules.h"
 #include "ui/UiLog.h"
 
 #include <QComboBox>
-#include <QIntValidator>
+#include <QDoubleValidator>
+#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 ImageObjectWidget::ImageObjectWidget(HandlerMessage *handler, ImageObject *image, const QModelIndex &index,
                                      QWidget *parent)
-    : RowEditor(handler, index, parent), image(image)
+    : RowEditor(handler, index, parent), picture(image)
 {
     const QImage thumb = image->thumbnail();
     thumbnailLabel = new QLabel(this);
+    thumbnailLabel->setObjectName(QStringLiteral("thumbnailLabel"));
     thumbnailLabel->setPixmap(QPixmap::fromImage(thumb));
     thumbnailLabel->setFixedSize(RowGeometry::thumbSide, RowGeometry::thumbSide);
     thumbnailLabel->move(0, 0);
@@ -28,8 +32,10 @@ ImageObjectWidget::ImageObjectWidget(HandlerMessage *handler, ImageObject *image
 
     const RowGeometry::ImageRow row = RowGeometry::imageRow(thumbnailLabel->width(), y0);
     addButton = RowGeometry::makeStepButton(QStringLiteral(":/images/plus.png"), this);
+    addButton->setObjectName(QStringLiteral("addButton"));
     addButton->move(row.add.topLeft());
     delButton = RowGeometry::makeStepButton(QStringLiteral(":/images/moins.png"), this);
+    delButton->setObjectName(QStringLiteral("delButton"));
     delButton->move(row.del.topLeft());
     addButton->setVisible(hasControls(image->type()));
     delButton->setVisible(hasControls(image->type()));
@@ -55,26 +61,34 @@ void ImageObjectWidget::buildControls(int x, int y0)
 {
     const RowGeometry::ImageRow row = RowGeometry::imageRow(x, y0);
     positionBox = new QComboBox(this);
+    positionBox->setObjectName(QStringLiteral("positionBox"));
     for (int k = 1; k <= RowGeometry::positionChoices; ++k)
         positionBox->addItem(tr("imgwidget_lbl_text2").arg(k));
-    positionBox->setCurrentIndex(image->index() - 1);
+    positionBox->setCurrentIndex(picture->index() - 1);
     positionBox->setGeometry(row.position);
     positionBox->setFocus();
     connect(positionBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &ImageObjectWidget::onCurrentIndexChanged);
 
     spacerLabel = new QLabel(tr("imgwidget_lbl_text3"), this);
+    spacerLabel->setObjectName(QStringLiteral("spacerLabel"));
     spacerLabel->setAlignment(Qt::AlignCenter);
     spacerLabel->setGeometry(row.spacer);
     lightText(spacerLabel);
 
-    timeEdit = new QLineEdit(QString::number(image->displayTime(), 'g', 6), this);
+    timeEdit = new QLineEdit(QString::number(picture->displayTime(), 'g', 6), this);
+    timeEdit->setObjectName(QStringLiteral("timeEdit"));
     timeEdit->setFixedWidth(RowGeometry::editWidth);
     timeEdit->setGeometry(row.edit);
-    timeEdit->setValidator(new QIntValidator(1, 100, timeEdit));
+    // Typing follows what the steps write: 1 to 100 s with one decimal.
+    auto *validator = new QDoubleValidator(StepRules::minTypedTime, StepRules::maxTime, 1, timeEdit);
+    validator->setNotation(QDoubleValidator::StandardNotation);
+    validator->setLocale(QLocale::c());
+    timeEdit->setValidator(validator);
     connect(timeEdit, &QLineEdit::textChanged, this, &ImageObjectWidget::onTimeEdit);
 
     unitLabel = new QLabel(tr("imgwidget_lbl_text4"), this);
+    unitLabel->setObjectName(QStringLiteral("unitLabel"));
     unitLabel->setAlignment(Qt::AlignCenter);
     unitLabel->setGeometry(row.unit);
     lightText(unitLabel);
@@ -87,13 +101,51 @@ void ImageObjectWidget::onBtnTimeDelReleased() { releaseStep(WhatCode::TimeDown)
 
 void ImageObjectWidget::onTimeEdit(const QString &value)
 {
-    bool ok = false;
-    const double seconds = value.toDouble(&ok);
-    if (ok)
-        image->setDisplayTime(seconds);
+    // Text on its way to a valid time ("1" of "150") is not stored.
+    if (const std::optional<double> seconds = StepRules::typedTime(value)) {
+        picture->setDisplayTime(*seconds);
+        emit recordEdited(picture);
+    }
 }
 
 void ImageObjectWidget::onCurrentIndexChanged(int i)
 {
-    emit imageIndexChanged(image, image->index(), i + 1);
+    emit imageIndexChanged(picture, picture->index(), i + 1);
+}
+
+QObject *ImageObjectWidget::record() const
+{
+    return picture;
+}
+
+void ImageObjectWidget::showRecord()
+{
+    if (positionBox) {
+        const QSignalBlocker quiet(positionBox); // showing is not choosing
+        positionBox->setCurrentIndex(picture->index() - 1);
+    }
+    if (timeEdit && !timeEdit->hasFocus())
+        showDisplayTime(picture->displayTime());
+}
+
+void ImageObjectWidget::showDisplayTime(double seconds)
+{
+    if (timeEdit)
+        timeEdit->setText(QString::number(seconds, 'g', 6));
+}
+
+void ImageObjectWidget::performStep(int what)
+{
+    double t = picture->displayTime();
+    if (what == WhatCode::TimeUp) {
+        t = StepRules::timeUp(t);
+        qCDebug(lcUi) << "onBtnTimeAdd time = " << t;
+    } else if (what == WhatCode::TimeDown) {
+        t = StepRules::timeDown(t);
+    } else {
+        return;
+    }
+    picture->setDisplayTime(t);
+    showDisplayTime(t); // written directly: a stepped time such as 0.2 s is kept
+    emit recordEdited(picture);
 }

@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 
 // Live editor of a picture row: thumbnail, position box, display time with
-// press-and-hold + and - buttons.
+// press-and-hold + and - buttons. Tests reach the controls by object name.
 class ImageObjectWidget : public RowEditor
 {
     Q_OBJECT
@@ -18,14 +18,12 @@ public:
                       QWidget *parent = nullptr);
     ~ImageObjectWidget() override;
 
-    ImageObject *image;
-    QLabel *thumbnailLabel;
-    QComboBox *positionBox = nullptr;
-    QLabel *spacerLabel = nullptr;
-    QLineEdit *timeEdit = nullptr;
-    QLabel *unitLabel = nullptr;
-    QPushButton *addButton;
-    QPushButton *delButton;
+    ImageObject *image() const { return picture; }
+    QObject *record() const override;
+    void performStep(int what) override;
+    void showRecord() override;
+    // Writes the display time into the time box, as the steps write it.
+    void showDisplayTime(double seconds);
 
     // Types whose rows carry the position box and the time controls.
     static bool hasControls(int type);
@@ -43,4 +41,13 @@ public slots:
 
 private:
     void buildControls(int x, int y0);
+
+    ImageObject *picture;
+    QLabel *thumbnailLabel;
+    QComboBox *positionBox = nullptr;
+    QLabel *spacerLabel = nullptr;
+    QLineEdit *timeEdit = nullptr;
+    QLabel *unitLabel = nullptr;
+    QPushButton *addButton;
+    QPushButton *delButton;
 };

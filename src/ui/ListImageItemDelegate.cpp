@@ -1,9 +1,11 @@
 #include "ui/ListImageItemDelegate.h"
 
 #include "display/ImageObject.h"
+#include "messaging/HandlerMessage.h"
 #include "ui/CustomTableItem.h"
 #include "ui/ImageObjectWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/RowEditor.h"
 #include "ui/RowGeometry.h"
 #include "ui/RowPainter.h"
 
@@ -53,5 +55,12 @@ QWidget *ListImageItemDelegate::createEditor(QWidget *parent, const QStyleOption
         return nullptr;
     auto *editor = new ImageObjectWidget(handler, image, index, parent);
     connect(editor, &ImageObjectWidget::imageIndexChanged, mainWindow, &MainWindow::onImageIndexChanged);
+    connect(editor, &RowEditor::recordEdited, mainWindow, &MainWindow::onRecordEdited);
     return editor;
+}
+
+void ListImageItemDelegate::setEditorData(QWidget *editor, const QModelIndex &) const
+{
+    if (auto *row = qobject_cast<RowEditor *>(editor))
+        row->showRecord();
 }

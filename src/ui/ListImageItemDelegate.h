@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QItemDelegate>
+#include <QPointer>
 
 class HandlerMessage;
 class MainWindow;
@@ -13,10 +14,11 @@ public:
     ListImageItemDelegate(HandlerMessage *handler, MainWindow *mainWindow);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
 
 private:
-    HandlerMessage *handler;
+    QPointer<HandlerMessage> handler; // the window deletes it before its tables
     MainWindow *mainWindow;
 };

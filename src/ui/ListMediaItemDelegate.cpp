@@ -1,9 +1,11 @@
 #include "ui/ListMediaItemDelegate.h"
 
 #include "display/ImageObject.h"
+#include "messaging/HandlerMessage.h"
 #include "display/MediaObject.h"
 #include "ui/CustomTableItem.h"
 #include "ui/MainWindow.h"
+#include "ui/RowEditor.h"
 #include "ui/MediaObjectWidget.h"
 #include "ui/RowGeometry.h"
 #include "ui/RowPainter.h"
@@ -51,5 +53,12 @@ QWidget *ListMediaItemDelegate::createEditor(QWidget *parent, const QStyleOption
         return nullptr;
     auto *editor = new MediaObjectWidget(handler, media, index, parent);
     connect(editor, &MediaObjectWidget::mediaIndexChanged, mainWindow, &MainWindow::onMediaIndexChanged);
+    connect(editor, &RowEditor::recordEdited, mainWindow, &MainWindow::onRecordEdited);
     return editor;
+}
+
+void ListMediaItemDelegate::setEditorData(QWidget *editor, const QModelIndex &) const
+{
+    if (auto *row = qobject_cast<RowEditor *>(editor))
+        row->showRecord();
 }

@@ -1,35 +1,41 @@
 #pragma once
 
-#include "card/UsbDiskInfo.h"
+#include "card/StickList.h"
+#include "display/PreviewPlayback.h"
+#include "import/PictureLimit.h"
 #include "import/PictureSink.h"
-#include "ui/MainWindowForm.h"
+#include "ui/LanguageSwitcher.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QModelIndex>
-#include <QTranslator>
+
+#include <memory>
 
 class CustomTableModel;
+class DownloadFlow;
 class ImageObject;
+class MainWindowForm;
 class MediaObject;
 class Message;
+class PlaylistImport;
 class PlayMediaHandler;
 class QAction;
-class QDialog;
 class QMenu;
 class QPushButton;
-class QToolBar;
-class RowEditor;
+class QTableView;
 class VolumeSource;
 
 // The program's only top-level window: toolbar actions, the round preview with
-// playback, and the two playlist tables. It owns the playlist.
+// playback, and the two playlist tables. It wires; the models own the rows,
+// the row editors the steps, and each flow (download, sticks, playback,
+// languages) its own state and rules.
 class MainWindow : public QMainWindow, public PictureSink
 {
     Q_OBJECT
 public:
-    static constexpr int pictureLimit = 50;
-    static constexpr int frameIntervalMs = 200;
+    static constexpr int pictureLimit = PictureLimit::maxPictures;
+    static constexpr int frameIntervalMs = PreviewPlayback::frameIntervalMs;
     static constexpr int stepIntervalMs = 200;
 
     explicit MainWindow(QWidget *parent = nullptr);
@@ -38,18 +44,19 @@ public:
     ~MainWindow() override;
 
     // USB sticks present, in the order they were found.
-    const UsbDiskList &disks() const { return diskList; }
-    void AddDisk(const QString &path);
-    void DeleteDisk(const QString &path);
-    bool findDisk(const QString &path, int &index) const;
-    void queryDiskSpace(UsbDiskInfo &disk);
+    const UsbDiskList &disks() const { return sticks.disks(); }
+    void AddDisk(const QString &path) { sticks.AddDisk(path); }
+    void DeleteDisk(const QString &path) { sticks.DeleteDisk(path); }
+    bool findDisk(const QString &path, int &index) const { return sticks.findDisk(path, index); }
+    void queryDiskSpace(UsbDiskInfo &disk) { StickList::queryDiskSpace(disk); }
     void scanUsbDisks();
     // Writes the playlist to the card file at path; returns when the reply arrived.
     void startDownload(const QString &path);
 
     void addPicture(ImageObject *object) override;
     void addPictureFile(const QString &path) override;
-    // Imports picture files through the import dialog (the file chooser's part is done).
+    // Imports picture files through the import dialog (the file chooser's part
+    // is done): as many as fit in the list, saying how many were left out.
     void importPictures(const QStringList &files);
     void addSequence(MediaObject *media);
     // Imports a GIF file as a frame sequence (the file chooser's part is done).
@@ -62,10 +69,10 @@ public:
     CustomTableModel *pictureModel() const { return imageModel; }
     CustomTableModel *sequenceModel() const { return mediaModel; }
     PlayMediaHandler *handler() const { return playMediaHandler; }
-    const MainWindowForm &form() const { return ui; }
-    bool playing() const { return isPlaying; }
-    int nextFrameIndex() const { return playIndex; }
-    MediaObject *selectedSequence() const { return currentMedia; }
+    const MainWindowForm &form() const { return *ui; }
+    bool playing() const { return playback->isPlaying(); }
+    int nextFrameIndex() const { return playback->nextFrameIndex(); }
+    MediaObject *selectedSequence() const { return playback->current(); }
 
 signals:
     void usbMountEvent(const QString &path);
@@ -90,64 +97,40 @@ public slots:
     void onImageIndexChanged(ImageObject *object, int oldIndex, int newIndex);
     void onMediaIndexChanged(MediaObject *object, int oldIndex, int newIndex);
     void onImageContractChanged(QObject *object);
+    // A row editor changed its record's time or loop count.
+    void onRecordEdited(QObject *record);
 
 private slots:
     void onVolumeMounted(const QString &path);
     void onVolumeUnmounted(const QString &path);
 
 private:
-    void createActions();
-    void createToolBar();
-    void createStatusBar();
-    void setupPreview();
+    void connectActions();
     void setupTables();
-    void configureTable(QTableView *table);
+    void connectForm();
     void retranslate();
-    void switchLanguage(int language, const QString &appCatalogue, const QString &qtCatalogue);
+    void switchLanguage(LanguageSwitcher::Language language);
 
     void setPreviewImage(const QImage &picture);
     void setPreviewColour(const QColor &colour);
-    void showFrameTick(Message *msg);
-    void downloadFinished(Message *msg);
+    void stopPlaying();
     void performStep(Message *msg);
-    bool editorRowStillListed(const RowEditor *editor) const;
-    QString copyToTemp(const QString &source);
-    int nextPictureIndex() const;
+    bool stepStillWanted(const Message *msg) const;
+    // Makes the row current and selected and shows it; with no such row,
+    // shows nothing (Del then has nothing to act on).
+    void selectRow(QTableView *table, int row);
 
-    template<typename T>
-    void reorder(CustomTableModel *model, T *object, int oldIndex, int newIndex, const char *logName);
-
-    // Playlist and stick state.
-    UsbDiskList diskList;
+    std::unique_ptr<MainWindowForm> ui;
+    StickList sticks;
     VolumeSource *volumeSource = nullptr;
-    bool downloadRunning = false;
     CustomTableModel *imageModel = nullptr;
     CustomTableModel *mediaModel = nullptr;
-    QTranslator appTranslator;
-    QTranslator qtTranslator;
+    LanguageSwitcher languages;
     QMenu *contrastMenu = nullptr;
     QAction *contrastAction = nullptr;
-    QDialog *progressDialog = nullptr;
-    MainWindowForm ui;
 
-    QToolBar *toolBar = nullptr;
-    QAction *actionOpenImage = nullptr;
-    QAction *actionDownload = nullptr;
-    QAction *actionNewDiy = nullptr;
-    QAction *actionImportVideo = nullptr;
-    QAction *actionImportGif = nullptr;
-    QAction *actionPreview = nullptr;
-    QAction *actionDefault = nullptr;
-    QAction *actionSettingColor = nullptr;
-    QMenu *toolsMenu = nullptr;
-    QPushButton *btnZhCn = nullptr;
-    QPushButton *btnZhHk = nullptr;
-    QPushButton *btnEnUs = nullptr;
-
-    // Playback of the selected sequence.
-    bool isPlaying = false;
-    int playIndex = 0;
-    int playGeneration = 0; // ticks of an earlier play are dropped
-    MediaObject *currentMedia = nullptr;
     PlayMediaHandler *playMediaHandler = nullptr;
+    std::unique_ptr<PreviewPlayback> playback;
+    std::unique_ptr<DownloadFlow> download;
+    std::unique_ptr<PlaylistImport> import;
 };

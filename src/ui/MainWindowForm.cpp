@@ -1,18 +1,57 @@
 #include "ui/MainWindowForm.h"
 
+#include "display/WindowBrush.h"
+#include "edit/RingTexture.h"
+
+#include <QAction>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QToolBar>
 #include <QStatusBar>
+#include <QItemSelectionModel>
 #include <QTableView>
 #include <QToolBox>
 #include <QVBoxLayout>
 
 namespace {
+const char *kVersion = "20170425_0.26";
 constexpr int previewSide = 450;
 constexpr int playButtonSide = 65;
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QPushButton *makeLanguageButton(QWidget *parent, QHBoxLayout *row, const char *name, const char *icon)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFixedSize(60, 25);
+    button->setIcon(QIcon(QLatin1String(icon)));
+    button->setIconSize(QSize(60, 25));
+    button->setCheckable(true);
+    button->setChecked(true);
+    button->hide(); // English only, for every start
+    row->addWidget(button);
+    return button;
+}
+
+QLabel *makeStatusLabel(QStatusBar *bar)
+{
+    auto *label = new QLabel(bar);
+    label->setFrameShape(QFrame::NoFrame);
+    label->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(label, 0);
+    return label;
+}
 
 QPushButton *makePlayButton(QWidget *parent, const char *name, const char *icon)
 {
@@ -59,10 +98,132 @@ void MainWindowForm::setupUi(QMainWindow *window)
     layout->addWidget(toolBox, 0);
 
     window->setCentralWidget(centralWidget);
+    buildActions(window);
+    buildToolBar(window);
+    buildStatusBar(window);
+    configureTable(tableView, actionDeletePicture);
+    configureTable(tableViewMedia, actionDeleteSequence);
+    setupPreview();
+    retranslateUi(window);
+}
+
+void MainWindowForm::setupPreview()
+{
+    WindowBrush::apply(previewWidget, QBrush(RingTexture::make()));
+    WindowBrush::apply(widget, Qt::white);
+    WindowBrush::apply(toolBox, QColor(200, 200, 200));
+    btnPlay->hide();
+    btnStop->hide();
+    btnEditMedia->hide();
+    // The picture editor comes with the drawing editor; until then the button stays hidden.
+    btnEditImage->hide();
+    btnEditImage->setEnabled(false);
+    btnDelImage->setEnabled(false);
+    btnDelMedia->setEnabled(false);
+}
+
+void MainWindowForm::configureTable(QTableView *table, QAction *deleteAction)
+{
+    table->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    table->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTextElideMode(Qt::ElideMiddle);
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(60);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The Delete key does what the list's Del button does (a time box being
+    // edited keeps the key for its text).
+    deleteAction->setShortcut(QKeySequence::Delete);
+    deleteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table->addAction(deleteAction);
+}
+
+QPair<int, int> MainWindowForm::rowsToDelete(const QTableView *table)
+{
+    const QModelIndexList selected = table->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        const int current = table->currentIndex().row();
+        return {current, current < 0 ? 0 : 1};
+    }
+    int first = selected.first().row();
+    int last = first;
+    for (const QModelIndex &index : selected) {
+        first = qMin(first, index.row());
+        last = qMax(last, index.row());
+    }
+    return {first, last - first + 1};
+}
+
+void MainWindowForm::buildActions(QMainWindow *window)
+{
+    auto make = [window](const char *name, const char *icon) {
+        auto *action = new QAction(QIcon(QLatin1String(icon)), QString(), window);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    actionOpenImage = make("actionOpenImage", ":/images/open.png");
+    actionDownload = make("actionDownload", ":/images/download_file.png");
+    actionNewDiy = make("actionNewDiy", ":/images/design.png");
+    actionImportVideo = make("actionImportVideo", ":/images/import_media.png");
+    actionImportGif = make("actionImportGif", ":/images/import_gif.png");
+    actionPreview = make("actionPreview", ":/images/preview_usb.png");
+    actionDefault = make("actionDefault", ":/images/default_ui.png");
+    actionSettingColor = make("actionSettingColor", ":/images/ic_flowers.png");
+    actionDeletePicture = make("actionDeletePicture", ":/images/edit_delete.png");
+    actionDeleteSequence = make("actionDeleteSequence", ":/images/edit_delete.png");
+
+    // The stick and calibration functions live in a menu of their own.
+    toolsMenu = window->menuBar()->addMenu(QString());
+    toolsMenu->setObjectName(QStringLiteral("toolsMenu"));
+    toolsMenu->addAction(actionPreview);
+    toolsMenu->addAction(actionDefault);
+    toolsMenu->addSeparator();
+    toolsMenu->addAction(actionSettingColor);
+}
+
+void MainWindowForm::buildToolBar(QMainWindow *window)
+{
+    toolBar = new QToolBar(window);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setIconSize(QSize(30, 30));
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar->setFloatable(false);
+    toolBar->setMovable(false);
+    window->addToolBar(Qt::TopToolBarArea, toolBar);
+    toolBar->addActions({actionNewDiy, actionOpenImage, actionImportVideo, actionImportGif, actionDownload});
+
+    auto *container = new QWidget(toolBar);
+    auto *column = new QVBoxLayout(container);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
+    btnZhCn = makeLanguageButton(container, row, "btnZhCn", ":/images/zh_cn.png");
+    btnZhHk = makeLanguageButton(container, row, "btnZhHk", ":/images/zh_hk.png");
+    btnEnUs = makeLanguageButton(container, row, "btnEnUs", ":/images/en_us.png");
+    column->addLayout(row);
+    column->addStretch(1);
+    toolBar->addWidget(container);
+}
+
+void MainWindowForm::buildStatusBar(QMainWindow *window)
+{
     statusBar = new QStatusBar(window);
     statusBar->setObjectName(QStringLiteral("statusBar"));
     window->setStatusBar(statusBar);
-    retranslateUi(window);
+    versionLabel = makeStatusLabel(statusBar);
+    lineLabel = makeStatusLabel(statusBar);
+    ledLabel = makeStatusLabel(statusBar);
+}
+
+void MainWindowForm::showDisplayParameters(int lineCount, int ledCount)
+{
+    versionLabel->setText(translated(" Ver: %1").arg(QLatin1String(kVersion)));
+    lineLabel->setText(translated(" LINE:%1").arg(lineCount));
+    ledLabel->setText(translated(" LED:%1").arg(ledCount));
 }
 
 QWidget *MainWindowForm::buildPreviewArea(QWidget *parent)
@@ -115,7 +276,7 @@ QWidget *MainWindowForm::buildPage(QWidget *parent, const char *name, QPushButto
 
 void MainWindowForm::retranslateUi(QMainWindow *window)
 {
-    auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text); };
+    auto tr = translated;
     window->setWindowTitle(tr("Rotavue Display"));
     btnEditImage->setText(tr("编辑图片"));
     btnDelImage->setText(tr("删除图片"));
@@ -125,4 +286,14 @@ void MainWindowForm::retranslateUi(QMainWindow *window)
     toolBox->setItemText(toolBox->indexOf(page_2), tr("视频列表"));
     btnPlay->setText(QString());
     btnStop->setText(QString());
+    actionOpenImage->setText(tr("action_title_open_image"));
+    actionDownload->setText(tr("action_title_download"));
+    actionNewDiy->setText(tr("action_title_new_diy"));
+    actionImportVideo->setText(tr("action_title_import_video"));
+    actionImportGif->setText(tr("action_title_import_gif"));
+    actionPreview->setText(tr("action_title_preview"));
+    actionDefault->setText(tr("action_title_default"));
+    actionSettingColor->setText(tr("颜色调试参数"));
+    toolBar->setWindowTitle(tr("action_title_menu"));
+    toolsMenu->setTitle(tr("menu_title_tools"));
 }

@@ -1,21 +1,52 @@
 #pragma once
 
+#include <QPair>
+
+class QAction;
 class QHBoxLayout;
 class QLabel;
 class QMainWindow;
+class QMenu;
 class QPushButton;
+class QToolBar;
 class QStatusBar;
 class QTableView;
 class QToolBox;
 class QWidget;
 
-// The main window's widgets, built in code with the object names that the
-// rest of the program and the tests look them up by.
+// The main window's widgets, actions, toolbar and menus, built in code with
+// the object names that the rest of the program and the tests look them up
+// by. The window connects them.
 class MainWindowForm
 {
 public:
     void setupUi(QMainWindow *window);
     void retranslateUi(QMainWindow *window);
+    // The rows a delete acts on: the selected (contiguous) rows, else the
+    // current one; (first row, count).
+    static QPair<int, int> rowsToDelete(const QTableView *table);
+
+    // The status bar's version, line count and LED count labels.
+    void showDisplayParameters(int lineCount, int ledCount);
+
+    QAction *actionOpenImage = nullptr;
+    QAction *actionDownload = nullptr;
+    QAction *actionNewDiy = nullptr;
+    QAction *actionImportVideo = nullptr;
+    QAction *actionImportGif = nullptr;
+    QAction *actionPreview = nullptr;
+    QAction *actionDefault = nullptr;
+    QAction *actionSettingColor = nullptr;
+    QAction *actionDeletePicture = nullptr;  // the Delete key on the picture list
+    QAction *actionDeleteSequence = nullptr; // the Delete key on the video list
+    QToolBar *toolBar = nullptr;
+    QMenu *toolsMenu = nullptr;
+    QPushButton *btnZhCn = nullptr;
+    QPushButton *btnZhHk = nullptr;
+    QPushButton *btnEnUs = nullptr;
+    QLabel *versionLabel = nullptr;
+    QLabel *lineLabel = nullptr;
+    QLabel *ledLabel = nullptr;
 
     QWidget *centralWidget = nullptr;
     QWidget *widget = nullptr;          // white area around the preview
@@ -34,6 +65,11 @@ public:
     QStatusBar *statusBar = nullptr;
 
 private:
+    void configureTable(QTableView *table, QAction *deleteAction);
+    void setupPreview();
+    void buildActions(QMainWindow *window);
+    void buildToolBar(QMainWindow *window);
+    void buildStatusBar(QMainWindow *window);
     QWidget *buildPreviewArea(QWidget *parent);
     QWidget *buildPage(QWidget *parent, const char *name, QPushButton *&edit, QPushButton *&del,
                        QTableView *&table, const char *editName, const char *delName, const char *tableName,

@@ -22,6 +22,15 @@ public:
     // The editor a step message (codes 9 to 12) names; null for other codes.
     static RowEditor *ofStep(const Message *msg);
 
+    // The picture or sequence of the row.
+    virtual QObject *record() const = 0;
+    // One step of the held button's code on the record, shown in the editor.
+    // Called by the main window with stepLock held.
+    virtual void performStep(int what) = 0;
+    // Shows the record's values again (its number changed, or it changed
+    // elsewhere). A box the user is typing into keeps its text.
+    virtual void showRecord() = 0;
+
     // True while the button of this code is held, or once for the press that
     // started the chain (a quick press and release still makes one step).
     bool wantsStep(int what) const;
@@ -30,6 +39,10 @@ public:
 
     QModelIndex modelIndex;
     QMutex stepLock; // held by the main window while it performs one step
+
+signals:
+    // The record's time or loop count was changed here (typed or stepped).
+    void recordEdited(QObject *record);
 
 protected:
     void pressStep(int what);

@@ -1,5 +1,6 @@
-// Start-up choice and clean-up of the temp directory: only a folder that
-// carries our marker is ever wiped or written into.
+// Start-up choice of the temp root and of this run's scratch folder in it:
+// only a folder that carries our marker is ever written into, and only the
+// folders of runs that have ended are removed.
 #include "app/WorkDirectory.h"
 
 #include <QDir>
@@ -68,8 +69,8 @@ private slots:
     void init();
     void startUpChoosesTemp_data();
     void startUpChoosesTemp();
-    void secondStartWipesWhatTheFirstLeft();
-    void wipeRemovesLinksNotTheirTargets();
+    void secondStartInOneProcessEndsTheFirstRun();
+    void removingARunRemovesLinksNotTheirTargets();
     void workDirIsTheCurrentDirectory();
     void cleanUpOfMissingFolderDoesNothing();
 
@@ -154,17 +155,22 @@ void TestWorkDirectory::startUpChoosesTemp()
 
     WorkDirectory::init(work->path());
 
-    const QString chosen = WorkDirectory::tempDir();
-    QVERIFY2(chosen.endsWith('/'), qPrintable(chosen));
+    const QString chosen = WorkDirectory::tempRoot();
+    const QString run = WorkDirectory::tempDir();
+    QVERIFY2(run.startsWith(chosen + "/run-") && run.endsWith('/'), qPrintable(run));
+    QVERIFY(QFileInfo(run).isDir());
+    QVERIFY(QFileInfo::exists(run.chopped(1) + ".lock"));
     switch (expected) {
     case Expected::WorkTemp:
-        QCOMPARE(chosen, temp + "/");
-        QVERIFY2(!QFileInfo::exists(temp), "the temp folder is gone after start-up");
+        QCOMPARE(chosen, temp);
+        if (layout == Layout::OurTemp) // what is there is not a run's: left alone
+            QVERIFY(QFileInfo::exists(temp + "/nested/loadGif_2.png"));
         break;
     case Expected::Fallback:
-        QCOMPARE(chosen, fallback() + "/");
+        QCOMPARE(chosen, fallback());
         QCOMPARE(snapshot(work->path()), workBefore);
-        QVERIFY(!QFileInfo::exists(fallback() + "/old"));
+        if (layout == Layout::ForeignTemp) // what is there is not a run's: left alone
+            QVERIFY(QFileInfo::exists(fallback() + "/old/9.buf"));
         break;
     case Expected::LastResort:
         QVERIFY2(chosen.startsWith(home.path() + "/tmp/rotavue-temp-"), qPrintable(chosen));
@@ -174,42 +180,43 @@ void TestWorkDirectory::startUpChoosesTemp()
     }
     QCOMPARE(snapshot(elsewhere), elsewhereBefore);
 
-    // Scratch files go to the chosen folder only, which is then marked as ours.
+    // Scratch files go to this run's folder only, in a root marked as ours.
     QVERIFY(WorkDirectory::ensureTempDir());
-    QVERIFY(writeFile(chosen + "5.buf", "scratch"));
+    QVERIFY(writeFile(run + "5.buf", "scratch"));
     QVERIFY(WorkDirectory::isOurs(chosen));
     if (expected != Expected::WorkTemp)
         QCOMPARE(snapshot(work->path()), workBefore);
     QCOMPARE(snapshot(elsewhere), elsewhereBefore);
 }
 
-void TestWorkDirectory::secondStartWipesWhatTheFirstLeft()
+void TestWorkDirectory::secondStartInOneProcessEndsTheFirstRun()
 {
     WorkDirectory::init(work->path());
     QVERIFY(WorkDirectory::ensureTempDir());
-    const QString temp = WorkDirectory::tempDir();
-    fillWithScratch(temp);
+    const QString first = WorkDirectory::tempDir();
+    fillWithScratch(first);
 
     WorkDirectory::init(work->path());
 
-    QCOMPARE(WorkDirectory::tempDir(), temp);
-    QVERIFY(!QFileInfo::exists(temp));
+    QVERIFY(WorkDirectory::tempDir() != first);
+    QVERIFY(!QFileInfo::exists(first));
+    QVERIFY(!QFileInfo::exists(first.chopped(1) + ".lock"));
 }
 
-void TestWorkDirectory::wipeRemovesLinksNotTheirTargets()
+void TestWorkDirectory::removingARunRemovesLinksNotTheirTargets()
 {
-    const QString temp = work->path() + "/temp";
     const QString precious = home.path() + "/precious";
     QVERIFY(writeFile(precious + "/photo.jpg", "keep me"));
-    fillWithScratch(temp);
-    mark(temp);
-    QVERIFY(QFile::link(precious, temp + "/nested/folder-link"));
-    QVERIFY(QFile::link(precious + "/photo.jpg", temp + "/file-link"));
+    WorkDirectory::init(work->path());
+    const QString run = WorkDirectory::tempDir();
+    fillWithScratch(run);
+    QVERIFY(QFile::link(precious, run + "nested/folder-link"));
+    QVERIFY(QFile::link(precious + "/photo.jpg", run + "file-link"));
     const QMap<QString, QByteArray> preciousBefore = snapshot(precious);
 
-    WorkDirectory::init(work->path());
+    WorkDirectory::init(work->path()); // ends the run above
 
-    QVERIFY(!QFileInfo::exists(temp));
+    QVERIFY(!QFileInfo::exists(run));
     QCOMPARE(snapshot(precious), preciousBefore);
 }
 
@@ -224,7 +231,7 @@ void TestWorkDirectory::workDirIsTheCurrentDirectory()
     QCOMPARE(QDir(WorkDirectory::workDir()).canonicalPath(), expected);
     QVERIFY(!WorkDirectory::workDir().endsWith('/'));
     QCOMPARE(WorkDirectory::lastUsedFolder(), WorkDirectory::workDir());
-    QCOMPARE(WorkDirectory::tempDir(), WorkDirectory::workDir() + "/temp/");
+    QCOMPARE(WorkDirectory::tempRoot(), WorkDirectory::workDir() + "/temp");
 }
 
 void TestWorkDirectory::cleanUpOfMissingFolderDoesNothing()

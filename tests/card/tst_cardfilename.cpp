@@ -16,7 +16,6 @@ void TestCardFileName::acceptedNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("plain") << QStringLiteral("show");
-    QTest::newRow("empty gives .bin") << QString();
     QTest::newRow("spaces inside") << QStringLiteral("spring fair 2");
     QTest::newRow("leading dot") << QStringLiteral(".hidden");
     QTest::newRow("chinese") << QStringLiteral("展示");
@@ -43,6 +42,7 @@ void TestCardFileName::refusedNames_data()
     QTest::newRow("newline") << QStringLiteral("a\nb") << QStringLiteral("control character");
     QTest::newRow("nul") << QString(QChar(0)) << QStringLiteral("control character");
     QTest::newRow("delete") << QStringLiteral("a\x7f") << QStringLiteral("control character");
+    QTest::newRow("empty: would be the hidden .bin") << QString() << QStringLiteral("enter a name");
     QTest::newRow("dots") << QStringLiteral("..") << QStringLiteral("only of dots and spaces");
     QTest::newRow("spaces") << QStringLiteral("   ") << QStringLiteral("only of dots and spaces");
     QTest::newRow("too long") << QString(CardFileName::maxBytes + 1, QLatin1Char('a')) << QStringLiteral("too long");

@@ -36,6 +36,8 @@ class TestCardTableOfContents : public QObject
 private slots:
     void timeByte_data();
     void timeByte();
+    void repeatByte_data();
+    void repeatByte();
     void emptyPlaylist();
     void workedExample();
     void sequenceWithoutFrames();
@@ -118,6 +120,25 @@ void TestCardTableOfContents::sequenceWithoutFrames()
     QCOMPARE(blockCountField(table), 6);
     QCOMPARE(entry(table, 3), QByteArray::fromHex("000300020101")); // last = first - 1
     QCOMPARE(entry(table, 4), QByteArray::fromHex("000300060102")); // starts where the empty one would
+}
+
+void TestCardTableOfContents::repeatByte_data()
+{
+    QTest::addColumn<int>("loops");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("1") << 1 << 1;
+    QTest::newRow("255 is the most") << 255 << 255;
+    QTest::newRow("256 stays at 255, not 0") << 256 << 255;
+    QTest::newRow("300 stays at 255, not 44") << 300 << 255;
+}
+
+void TestCardTableOfContents::repeatByte()
+{
+    QFETCH(int, loops);
+    QFETCH(int, expected);
+    PlaylistFixture playlist;
+    playlist.addSequence(2, loops, 16);
+    QCOMPARE(int(quint8(entry(CardTableOfContents::build({}, playlist.sequences), 1).at(5))), expected);
 }
 
 void TestCardTableOfContents::moreThan500Entries()

@@ -5,6 +5,7 @@
 #include "TestWorkDir.h"
 #include "card/CardTableOfContents.h"
 #include "card/CardWriter.h"
+#include "card/ChosenStick.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
 #include "display/PolarSampling.h"
@@ -73,6 +74,10 @@ private slots:
     void unwritableTarget();
     void freeSpaceIsCheckedFirst_data();
     void freeSpaceIsCheckedFirst();
+    void sizeOfAVolumeWithoutTotalIsUnknown_data();
+    void sizeOfAVolumeWithoutTotalIsUnknown();
+    void pulledStickWritesNothing_data();
+    void pulledStickWritesNothing();
     void smallStickIsRefusedByItsOwnFreeSpace();
     void stickFillingUpMidwayLeavesOldCardIntact();
     void unreadableRecordGetsAZeroBlock_data();
@@ -201,16 +206,23 @@ void TestCardWriter::unwritableTarget()
 void TestCardWriter::freeSpaceIsCheckedFirst_data()
 {
     const qint64 needed = 4096 + 3 * 64;
+    const qint64 oldCard = 21;
+    const int beside = int(CardWriter::Replace::Beside);
+    const int makeRoom = int(CardWriter::Replace::MakeRoomIfNeeded);
     QTest::addColumn<qint64>("freeBytes");
+    QTest::addColumn<int>("replace");
     QTest::addColumn<bool>("written");
-    QTest::newRow("one byte short") << needed - 1 << false;
-    QTest::newRow("exactly enough") << needed << true;
-    QTest::newRow("unknown") << qint64(-1) << true;
+    QTest::newRow("one byte short") << needed - 1 << beside << false;
+    QTest::newRow("exactly enough") << needed << beside << true;
+    QTest::newRow("unknown") << qint64(-1) << beside << true;
+    QTest::newRow("fits in the old card's place") << needed - oldCard << makeRoom << true;
+    QTest::newRow("short even with the old card's place") << needed - oldCard - 1 << makeRoom << false;
 }
 
 void TestCardWriter::freeSpaceIsCheckedFirst()
 {
     QFETCH(qint64, freeBytes);
+    QFETCH(int, replace);
     QFETCH(bool, written);
     PlaylistFixture playlist;
     playlist.addPicture(5, 64);
@@ -225,7 +237,8 @@ void TestCardWriter::freeSpaceIsCheckedFirst()
         askedFolder = folder;
         return freeBytes;
     });
-    const CardWriteResult result = writer.write(playlist.pictures, playlist.sequences, path);
+    const CardWriteResult result = writer.write(playlist.pictures, playlist.sequences, path, ChosenStick(),
+                                                CardWriter::Replace(replace));
     QCOMPARE(askedFolder, target->path());
     QCOMPARE(result.ok, written);
     if (written) {
@@ -235,6 +248,67 @@ void TestCardWriter::freeSpaceIsCheckedFirst()
     QVERIFY2(result.message.contains(path) && result.message.contains(QLatin1String("Not enough space")),
              qPrintable(result.message));
     QCOMPARE(readAll(path), oldCard);
+}
+
+void TestCardWriter::sizeOfAVolumeWithoutTotalIsUnknown_data()
+{
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<qint64>("available");
+    QTest::addColumn<qint64>("expected");
+    QTest::newRow("ordinary") << qint64(1000) << qint64(300) << qint64(300);
+    QTest::newRow("full") << qint64(1000) << qint64(0) << qint64(0);
+    QTest::newRow("driver reports no size") << qint64(0) << qint64(0) << qint64(-1);
+}
+
+void TestCardWriter::sizeOfAVolumeWithoutTotalIsUnknown()
+{
+    QFETCH(qint64, total);
+    QFETCH(qint64, available);
+    QFETCH(qint64, expected);
+    QCOMPARE(CardWriter::usableSpace(total, available), expected);
+}
+
+void TestCardWriter::pulledStickWritesNothing_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::newRow("between choosing and writing") << QStringLiteral("before");
+    QTest::newRow("between writing and renaming") << QStringLiteral("while");
+    QTest::newRow("another volume mounted in its place") << QStringLiteral("swapped");
+}
+
+void TestCardWriter::pulledStickWritesNothing()
+{
+    QFETCH(QString, when);
+    const QString table = target->filePath(QStringLiteral("mountinfo"));
+    const QString mountPoint = target->filePath(QStringLiteral("STICK"));
+    QVERIFY(QDir().mkpath(mountPoint));
+    auto writeTable = [&](const QByteArray &device) {
+        QByteArray text = "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n";
+        if (!device.isEmpty())
+            text += "31 20 " + device + " / " + mountPoint.toUtf8() + " rw - vfat /dev/sdb1 rw\n";
+        return writeFile(table, text);
+    };
+    QVERIFY(writeTable("8:17"));
+    const ChosenStick stick(mountPoint, ChosenStick::visibleDevice(table, mountPoint), table);
+    QCOMPARE(stick.device(), QStringLiteral("8:17"));
+    QVERIFY(stick.problem().isEmpty());
+
+    PlaylistFixture playlist;
+    playlist.addPicture(5, 64);
+    CardWriter writer;
+    if (when == QLatin1String("before"))
+        QVERIFY(writeTable(QByteArray()));
+    else if (when == QLatin1String("swapped"))
+        QVERIFY(writeTable("8:33"));
+    else // the free-space query runs once the writer has begun
+        writer.setFreeSpaceQuery([&](const QString &) { writeTable(QByteArray()); return qint64(-1); });
+
+    const QString path = mountPoint + QLatin1String("/show.bin");
+    const CardWriteResult result = writer.write(playlist.pictures, {}, path, stick);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.contains(QLatin1String("no longer there")) && result.message.contains(path),
+             qPrintable(result.message));
+    QCOMPARE(folderEntries(mountPoint), QStringList());
 }
 
 void TestCardWriter::smallStickIsRefusedByItsOwnFreeSpace()

@@ -86,6 +86,7 @@ private slots:
     void mountAndUnmountAreReported();
     void unchangedTableReportsNothing();
     void stickSwappedAtTheSamePath();
+    void sharedMountPointStaysWhileAnyVolumeIsThere();
     void unreadableTableKeepsTheList();
     void kernelReportsRealMounts();
     void queryDiskSpace();
@@ -224,6 +225,31 @@ void TestVolumeSource::stickSwappedAtTheSamePath()
     QCOMPARE(unmounted.size(), 1);
     QCOMPARE(mounted.size(), 1);
     QCOMPARE(mounted[0][0].toString(), QStringLiteral("/mnt/stick"));
+}
+
+void TestVolumeSource::sharedMountPointStaysWhileAnyVolumeIsThere()
+{
+    const QByteArray first = mountLine(31, "8:17", "/mnt/stick", "/dev/sdb1");
+    const QByteArray second = mountLine(32, "179:1", "/mnt/stick", "/dev/mmcblk0p1");
+    QVERIFY(writeFile(tablePath(), baseTable + first + second));
+    VolumeSource source(tablePath(), sysfs->root(), {});
+    QCOMPARE(source.volumes(), QStringList{"/mnt/stick"});
+    QSignalSpy mounted(&source, &VolumeSource::volumeMounted);
+    QSignalSpy unmounted(&source, &VolumeSource::volumeUnmounted);
+
+    QVERIFY(writeFile(tablePath(), baseTable + first)); // the upper one goes
+    source.rescan();
+    QCOMPARE(unmounted.size(), 0);
+    QCOMPARE(source.volumes(), QStringList{"/mnt/stick"});
+    QVERIFY(writeFile(tablePath(), baseTable + first + second)); // and comes back on top
+    source.rescan();
+    QCOMPARE(mounted.size(), 0);
+    QCOMPARE(source.identify(QStringLiteral("/mnt/stick")).device(), QStringLiteral("179:1"));
+
+    QVERIFY(writeFile(tablePath(), baseTable));
+    source.rescan();
+    QCOMPARE(unmounted.size(), 1);
+    QVERIFY(source.volumes().isEmpty());
 }
 
 void TestVolumeSource::unreadableTableKeepsTheList()

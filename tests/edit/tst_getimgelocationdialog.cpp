@@ -29,6 +29,12 @@ RoundAreaWidget *roundArea(GetImgeLocationDialog &dialog)
     return dialog.findChild<RoundAreaWidget *>();
 }
 
+// The circle's place in the coordinates of the (scaled) picture.
+QPoint circleAt(GetImgeLocationDialog &dialog)
+{
+    return roundArea(dialog)->pos() - imageWidget(dialog)->pos();
+}
+
 void click(GetImgeLocationDialog &dialog, const char *button, int times)
 {
     auto *b = dialog.findChild<QPushButton *>(QLatin1String(button));
@@ -52,6 +58,9 @@ private slots:
     void zoomFollowsTheRule_data();
     void zoomFollowsTheRule();
     void oversizedSourceComesBackToLevelZero();
+    void circleOfASmallPictureIsVisibleAndDraggable();
+    void escapeAndCloseReject_data();
+    void escapeAndCloseReject();
     void refusedStepWritesOnlyTheFirstLine();
     void untouchedDialogReturnsCentredSquare_data();
     void untouchedDialogReturnsCentredSquare();
@@ -94,9 +103,9 @@ void TestGetImgeLocationDialog::placesPictureAndCentresCircle()
     QCOMPARE(dialog.zoomLevel(), 0);
     RoundAreaWidget *area = roundArea(dialog);
     QVERIFY(area);
-    QCOMPARE(area->parentWidget(), imageWidget(dialog));
+    QCOMPARE(area->parentWidget(), imageWidget(dialog)->parentWidget()); // over the picture, not clipped by it
     QCOMPARE(area->size(), QSize(450, 450));
-    QCOMPARE(area->pos(), circle);
+    QCOMPARE(circleAt(dialog), circle);
     QCOMPARE(dialog.selectionRect(), QRect(circle, QSize(450, 450)));
     QCOMPARE(area->palette().brush(QPalette::Window).textureImage(), RingTexture::make());
     if (!size.isEmpty())
@@ -262,12 +271,12 @@ void TestGetImgeLocationDialog::dragMovesCircleWithLeftButtonOnly()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     RoundAreaWidget *area = roundArea(dialog);
-    QCOMPARE(area->pos(), QPoint(275, 175));
+    QCOMPARE(circleAt(dialog), QPoint(275, 175));
 
     QTest::mousePress(area, button, {}, QPoint(200, 200));
     QTest::mouseMove(area, QPoint(250, 80));
     QTest::mouseRelease(area, button, {}, QPoint(250, 80));
-    QCOMPARE(area->pos(), circle);
+    QCOMPARE(circleAt(dialog), circle);
     QCOMPARE(dialog.selectionRect(), QRect(circle, QSize(450, 450)));
 }
 
@@ -282,11 +291,50 @@ void TestGetImgeLocationDialog::zoomStepRecentresAfterDrag()
     QTest::mousePress(area, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(area, QPoint(-400, -300)); // off the picture: no bounds
     QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(-400, -300));
-    QCOMPARE(area->pos(), QPoint(275 - 410, 175 - 310));
+    QCOMPARE(circleAt(dialog), QPoint(275 - 410, 175 - 310));
 
     click(dialog, "btnZoomIn", 1);
     QCOMPARE(dialog.scaledImageSize(), QSize(1100, 880));
     QCOMPARE(dialog.selectionRect(), QRect(325, 215, 450, 450));
+}
+
+void TestGetImgeLocationDialog::circleOfASmallPictureIsVisibleAndDraggable()
+{
+    GetImgeLocationDialog dialog;
+    dialog.setImage(picture(QSize(300, 300)));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    RoundAreaWidget *area = roundArea(dialog);
+    QCOMPARE(circleAt(dialog), QPoint(-75, -75));
+    // The whole ring shows, not just the part over the picture.
+    QCOMPARE(area->visibleRegion().boundingRect(), QRect(0, 0, 450, 450));
+
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(225, 225));
+    QTest::mouseMove(area, QPoint(245, 215));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(245, 215));
+    QCOMPARE(dialog.selectionRect(), QRect(-55, -85, 450, 450));
+}
+
+void TestGetImgeLocationDialog::escapeAndCloseReject_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("title-bar close") << false;
+}
+
+void TestGetImgeLocationDialog::escapeAndCloseReject()
+{
+    QFETCH(bool, escape);
+    GetImgeLocationDialog dialog;
+    dialog.setImage(picture(QSize(600, 500)));
+    QTimer::singleShot(0, &dialog, [&] {
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(dialog.selectionRect(), QRect(75, 25, 450, 450)); // still readable
 }
 
 QTEST_MAIN(TestGetImgeLocationDialog)

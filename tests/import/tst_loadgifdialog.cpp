@@ -58,6 +58,7 @@ class ModalDriver : public QObject
 {
 public:
     std::function<void(GetImgeLocationDialog &)> onCrop;
+    bool escapeCrop = false; // leave the crop dialog with Escape instead of OK
     int cropHoldMs = 0;
     int cropDialogs = 0;
     QStringList messages;
@@ -80,7 +81,11 @@ private:
                 if (onCrop)
                     onCrop(*crop);
             }
-            if (shown.elapsed() >= cropHoldMs)
+            if (shown.elapsed() < cropHoldMs)
+                return;
+            if (escapeCrop)
+                QTest::keyClick(crop, Qt::Key_Escape);
+            else
                 crop->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             messages.append(box->text());
@@ -115,6 +120,7 @@ private slots:
     void untouchedCropAgreesWithCutter_data();
     void untouchedCropAgreesWithCutter();
     void cancelDeletesEveryFrame();
+    void escapeInTheCropDialogAddsNothing();
     void secondImportContinuesCounter();
     void unreadableFileIsRefused_data();
     void unreadableFileIsRefused();
@@ -297,6 +303,19 @@ void TestLoadGifDialog::cancelDeletesEveryFrame()
         QVERIFY(QFile::exists(frameFile(firstNumber + i))); // frame pictures wait for the start-up clean-up
     }
     QCOMPARE(LoadGifDialog::nextFileNumber(), firstNumber + convertedAtCancel);
+}
+
+void TestLoadGifDialog::escapeInTheCropDialogAddsNothing()
+{
+    TestWorkDir work;
+    const QString path = writeFile(work, QStringLiteral("three.gif"), gifBytes(3));
+    ModalDriver driver;
+    driver.escapeCrop = true;
+    LoadGifDialog dialog(path);
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(driver.cropDialogs, 1);
+    QVERIFY(dialog.takeFrames().isEmpty());
+    QVERIFY(driver.messages.isEmpty());
 }
 
 void TestLoadGifDialog::secondImportContinuesCounter()

@@ -181,6 +181,75 @@ private slots:
         QVERIFY(model.supportedDropActions() & Qt::MoveAction);
         model.delRow(0, 1);
     }
+
+    void moveToIndexMovesOneRow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("newIndex");
+        QTest::addColumn<QList<int>>("order"); // the original picture numbers, in row order afterwards
+        QTest::addColumn<int>("movedTo");
+        QTest::newRow("down: 2 to 5") << 1 << 5 << QList<int>{1, 3, 4, 5, 2, 6} << 4;
+        QTest::newRow("up: 5 to 2") << 4 << 2 << QList<int>{1, 5, 2, 3, 4, 6} << 1;
+        QTest::newRow("to the end") << 0 << 6 << QList<int>{2, 3, 4, 5, 6, 1} << 5;
+        QTest::newRow("beyond the largest index is the last") << 1 << 9 << QList<int>{1, 3, 4, 5, 6, 2} << 5;
+    }
+
+    void moveToIndexMovesOneRow()
+    {
+        QFETCH(int, row);
+        QFETCH(int, newIndex);
+        QFETCH(QList<int>, order);
+        QFETCH(int, movedTo);
+        TestWorkDir work;
+        CustomTableModel model(pictures(6), 1);
+        const QList<CustomTableItem> before = model.itemList();
+        QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy changed(&model, &CustomTableModel::playlistChanged);
+
+        QVERIFY(model.moveToIndex(before.at(row).object, row + 1, newIndex));
+
+        QCOMPARE(moved.size(), 1);
+        QCOMPARE(reset.size(), 0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(indexes(model), (QList<int>{1, 2, 3, 4, 5, 6}));
+        QList<int> originals;
+        for (const CustomTableItem &item : model.itemList())
+            originals.append(int(before.indexOf(item)) + 1);
+        QCOMPARE(originals, order);
+        QCOMPARE(model.rowOf(before.at(row).object), movedTo);
+        model.delRow(0, model.rowCount());
+    }
+
+    void moveToIndexWithoutChange()
+    {
+        TestWorkDir work;
+        CustomTableModel model(pictures(3), 1);
+        QSignalSpy changed(&model, &CustomTableModel::playlistChanged);
+        QObject *second = model.itemList().at(1).object;
+        QVERIFY(!model.moveToIndex(second, 2, 2));
+        QVERIFY(!model.moveToIndex(&model, 1, 3)); // not in the list
+        QCOMPARE(changed.size(), 0);
+        model.delRow(0, 3);
+    }
+
+    void appendNumberedTakesTheNextIndex()
+    {
+        TestWorkDir work;
+        CustomTableModel model({}, 1);
+        QCOMPARE(model.nextIndex(), 1);
+        auto *first = new ImageObject(0, QString(), 5, ImageObject::PictureFile);
+        auto *second = new ImageObject(0, QString(), 5, ImageObject::PictureFile);
+        model.appendNumbered(first);
+        model.appendNumbered(second);
+        QCOMPARE(first->index(), 1);
+        QCOMPARE(second->index(), 2);
+        QCOMPARE(model.objectAt<ImageObject>(1), second);
+        QCOMPARE(model.objectAt<MediaObject>(1), nullptr);
+        QCOMPARE(model.objectAt<ImageObject>(2), nullptr);
+        QCOMPARE(model.objectsOf<ImageObject>(), (QList<ImageObject *>{first, second}));
+        model.delRow(0, 2);
+    }
 };
 
 QTEST_MAIN(TestCustomTableModel)

@@ -6,6 +6,7 @@
 #include "FakeStick.h"
 #include "TestWorkDir.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QTranslator>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -51,6 +53,9 @@ public:
     }
     QString message;
     QStringList seen;
+    QStringList questions;                          // OK/Cancel boxes, in the order asked
+    std::function<bool(const QString &)> answer;    // OK when it returns true (the default)
+    std::function<void()> beforeName;               // runs before the name is entered
     std::function<void(QDialog *)> onProgress;
 
 private:
@@ -65,6 +70,8 @@ private:
         if (kind == QLatin1String("SelectUsbPathDialog")) {
             modal->findChild<QPushButton *>(QStringLiteral("okBut"))->click();
         } else if (kind == QLatin1String("GetSaveFileDialog")) {
+            if (beforeName)
+                std::exchange(beforeName, nullptr)();
             modal->findChild<QLineEdit *>(QStringLiteral("txtFileName"))->setText(name);
             modal->findChild<QPushButton *>(QStringLiteral("okBut"))->click();
         } else if (kind == QLatin1String("LoadImagesDialog")) {
@@ -77,6 +84,12 @@ private:
             if (onProgress)
                 onProgress(modal);
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            if (QAbstractButton *cancel = box->button(QMessageBox::Cancel)) {
+                questions.append(box->text());
+                const bool ok = !answer || answer(box->text());
+                (ok ? box->button(QMessageBox::Ok) : cancel)->click();
+                return;
+            }
             message = box->text();
             box->accept();
         }
@@ -181,6 +194,8 @@ private slots:
         window.onActionDownToUsb();
         const QString card = stick + QStringLiteral("/show.bin");
         QCOMPARE(driver.message, QStringLiteral("Download success: %1").arg(card));
+        QCOMPARE(driver.questions.size(), 1); // picture 3 shows 25.5 s, not 30
+        QVERIFY2(driver.questions.first().contains(QLatin1String("25.5 s: 3.")), qPrintable(driver.questions.first()));
 
         const int block = 114688;
         const QByteArray bytes = readFile(card);
@@ -233,6 +248,10 @@ private slots:
             QVERIFY(!QFile::exists(target));
     }
 
+    void askedBeforeWriting_data();
+    void askedBeforeWriting();
+    void stickPulledDuringTheNamePromptWritesNothing();
+
     void cancelStopsTheDownload()
     {
         FakeStick sticks;
@@ -261,6 +280,77 @@ private slots:
         QCOMPARE(window.pictureList().size(), 2);
     }
 };
+
+// Each case: what is on the stick, how the playlist stands, the answers given.
+void TestDownload::askedBeforeWriting_data()
+{
+    QTest::addColumn<bool>("oldCard");
+    QTest::addColumn<bool>("emptyPlaylist");
+    QTest::addColumn<bool>("longTime");
+    QTest::addColumn<bool>("agree");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("replace, yes") << true << false << false << true << "already holds a card file" << true;
+    QTest::newRow("replace, no") << true << false << false << false << "already holds a card file" << false;
+    QTest::newRow("empty playlist, yes") << false << true << false << true << "playlist is empty" << true;
+    QTest::newRow("empty playlist, no") << false << true << false << false << "playlist is empty" << false;
+    QTest::newRow("time beyond 25.5 s, no") << false << false << true << false << "at most 25.5 s" << false;
+}
+
+void TestDownload::askedBeforeWriting()
+{
+    QFETCH(bool, oldCard);
+    QFETCH(bool, emptyPlaylist);
+    QFETCH(bool, longTime);
+    QFETCH(bool, agree);
+    QFETCH(QString, question);
+    QFETCH(bool, written);
+    FakeStick sticks;
+    const QString stick = sticks.mount(QStringLiteral("STICK"));
+    const QString card = stick + QStringLiteral("/show.bin");
+    const QByteArray before("last week's card");
+    if (oldCard) {
+        QFile file(card);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    }
+    MainWindow window(sticks.volumeSource());
+    if (!emptyPlaylist)
+        fillPlaylist(window);
+    if (longTime)
+        window.pictureList().at(0)->setDisplayTime(40);
+
+    DownloadDriver driver(QStringLiteral("show"));
+    driver.answer = [agree](const QString &) { return agree; };
+    window.onActionDownToUsb();
+    QCOMPARE(driver.questions.size(), 1);
+    QVERIFY2(driver.questions.first().contains(question), qPrintable(driver.questions.first()));
+    const QByteArray bytes = readFile(card);
+    if (written) {
+        QCOMPARE(driver.message, QStringLiteral("Download success: %1").arg(card));
+        QCOMPARE(bytes.size(), 4096 + (emptyPlaylist ? 0 : 2 * 114688));
+    } else {
+        QVERIFY(driver.message.isEmpty());
+        QCOMPARE(bytes, oldCard ? before : QByteArray());
+    }
+}
+
+void TestDownload::stickPulledDuringTheNamePromptWritesNothing()
+{
+    FakeStick sticks;
+    const QString stick = sticks.mount(QStringLiteral("STICK"));
+    VolumeSource *volumes = sticks.volumeSource();
+    MainWindow window(volumes);
+    fillPlaylist(window);
+    DownloadDriver driver(QStringLiteral("show"));
+    driver.beforeName = [&] {
+        sticks.unmount(QStringLiteral("STICK")); // the folder stays, as a bare mount folder does
+        volumes->rescan();
+    };
+    window.onActionDownToUsb();
+    QVERIFY2(driver.message.contains(QLatin1String("no longer there")), qPrintable(driver.message));
+    QCOMPARE(QDir(stick).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY(window.disks().isEmpty());
+}
 
 QTEST_MAIN(TestDownload)
 #include "tst_download.moc"

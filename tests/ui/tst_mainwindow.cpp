@@ -7,6 +7,7 @@
 #include "ui/CustomTableModel.h"
 #include "ui/ImageObjectWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowForm.h"
 #include "ui/MediaObjectWidget.h"
 #include "edit/GetImgeLocationDialog.h"
 #include "import/LoadGifDialog.h"
@@ -15,6 +16,7 @@
 #include "TestWorkDir.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QToolBox>
@@ -41,6 +43,13 @@ ImageObject *picture(int index, int type = ImageObject::PictureFile, double seco
     auto *image = new ImageObject(index, QString(), seconds, type);
     image->setPreviewImage(solid(colour | 0xFF000000u));
     return image;
+}
+
+// A row editor's control, by its object name.
+template<typename T>
+T *child(QWidget *editor, const char *name)
+{
+    return editor->findChild<T *>(QLatin1String(name));
 }
 
 // The colour at the centre of the preview area's background.
@@ -202,14 +211,14 @@ private slots:
             window.addSequence(media);
             MediaObjectWidget *editor = openMediaEditor(window, 0);
             QVERIFY(editor);
-            edit = editor->loopEdit;
-            button = up ? editor->addButton : editor->delButton;
+            edit = child<QLineEdit>(editor, "loopEdit");
+            button = child<QPushButton>(editor, up ? "addButton" : "delButton");
         } else {
             window.pictureModel()->appendItems({CustomTableItem(picture(1, 0, start.toDouble()))});
             ImageObjectWidget *editor = openImageEditor(window, 0);
             QVERIFY(editor);
-            edit = editor->timeEdit;
-            button = up ? editor->addButton : editor->delButton;
+            edit = child<QLineEdit>(editor, "timeEdit");
+            button = child<QPushButton>(editor, up ? "addButton" : "delButton");
         }
         QSignalSpy written(edit, &QLineEdit::textChanged);
         emit button->pressed();
@@ -229,12 +238,12 @@ private slots:
         window.pictureModel()->appendItems({CustomTableItem(image)});
         ImageObjectWidget *editor = openImageEditor(window, 0);
         QVERIFY(editor);
-        emit editor->addButton->pressed();
-        emit editor->addButton->released();
-        QTRY_COMPARE(editor->timeEdit->text(), QStringLiteral("5.2"));
+        emit child<QPushButton>(editor, "addButton")->pressed();
+        emit child<QPushButton>(editor, "addButton")->released();
+        QTRY_COMPARE(child<QLineEdit>(editor, "timeEdit")->text(), QStringLiteral("5.2"));
         QTest::qWait(3 * MainWindow::stepIntervalMs);
         QCOMPARE(image->displayTime(), 5.2);
-        QCOMPARE(editor->timeEdit->text(), QStringLiteral("5.2"));
+        QCOMPARE(child<QLineEdit>(editor, "timeEdit")->text(), QStringLiteral("5.2"));
     }
 
     void stepsForGoneEditorsAreDropped()
@@ -396,6 +405,197 @@ private slots:
         QCOMPARE(closer.className, QStringLiteral("QMessageBox"));
         QVERIFY2(closer.text.contains(QLatin1String("broken.gif")), qPrintable(closer.text));
         QCOMPARE(window.sequenceModel()->rowCount(), 0);
+    }
+
+    // After a delete or a move, the row the user sees highlighted is the one
+    // shown and the one Del acts on next.
+    void delActsOnTheRowShown_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QList<int>>("left");   // the colours (1..4) left, in row order
+        QTest::addColumn<int>("current");       // the row current afterwards, -1 for none
+        QTest::newRow("delete the first") << "delete" << 0 << QList<int>{2, 3, 4} << 0;
+        QTest::newRow("delete the second") << "delete" << 1 << QList<int>{1, 3, 4} << 1;
+        QTest::newRow("delete the last") << "delete" << 3 << QList<int>{1, 2, 3} << 2;
+        QTest::newRow("move the first to 3") << "move" << 0 << QList<int>{2, 3, 1, 4} << 2;
+    }
+
+    void delActsOnTheRowShown()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, row);
+        QFETCH(QList<int>, left);
+        QFETCH(int, current);
+        MainWindow window;
+        QList<ImageObject *> images;
+        for (int i = 1; i <= 4; ++i) {
+            images.append(picture(i, ImageObject::PictureFile, 5, QRgb(i)));
+            window.pictureModel()->appendItems({CustomTableItem(images.last())});
+        }
+        window.show(); // the view opens row editors only when shown
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.form().tableView->setCurrentIndex(window.pictureModel()->index(row, 0));
+        if (action == QLatin1String("delete"))
+            window.onBtnDelImage();
+        else
+            window.onImageIndexChanged(images.at(row), row + 1, 3);
+
+        QList<int> colours;
+        for (ImageObject *image : window.pictureList())
+            colours.append(int(image->previewImage().pixel(0, 0) & 0xFFFFFF));
+        QCOMPARE(colours, left);
+        QTableView *table = window.form().tableView;
+        QCOMPARE(table->currentIndex().row(), current);
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(table->selectionModel()->selectedRows().first().row(), current);
+        QCOMPARE(int(previewColour(window) & 0xFFFFFF), left.at(current));
+        QVERIFY(window.form().btnDelImage->isEnabled());
+        // The row editor open on it shows its new position, not the one it had.
+        auto *editor = qobject_cast<ImageObjectWidget *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(editor);
+        QCOMPARE(child<QComboBox>(editor, "positionBox")->currentIndex(), current);
+
+        window.onBtnDelImage(); // a second Del removes what is shown, nothing else
+        QVERIFY(!window.pictureList().contains(nullptr));
+        QCOMPARE(window.pictureModel()->rowCount(), left.size() - 1);
+        for (ImageObject *image : window.pictureList())
+            QVERIFY(int(image->previewImage().pixel(0, 0) & 0xFFFFFF) != left.at(current));
+    }
+
+    void delOfTheLastRowDisablesDel()
+    {
+        MainWindow window;
+        window.pictureModel()->appendItems({CustomTableItem(picture(1))});
+        window.form().tableView->setCurrentIndex(window.pictureModel()->index(0, 0));
+        window.onBtnDelImage();
+        QCOMPARE(window.pictureModel()->rowCount(), 0);
+        QVERIFY(!window.form().btnDelImage->isEnabled());
+        window.onBtnDelImage(); // nothing selected: nothing happens
+        QCOMPARE(previewColour(window), QRgb(0xFFFFFFFFu));
+    }
+
+    void delAndTheDeleteKeyRemoveEverySelectedRow_data()
+    {
+        QTest::addColumn<bool>("key");
+        QTest::newRow("Del button") << false;
+        QTest::newRow("Delete key") << true;
+    }
+
+    void delAndTheDeleteKeyRemoveEverySelectedRow()
+    {
+        QFETCH(bool, key);
+        MainWindow window;
+        QList<ImageObject *> images;
+        for (int i = 1; i <= 5; ++i) {
+            images.append(picture(i));
+            window.pictureModel()->appendItems({CustomTableItem(images.last())});
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTableView *table = window.form().tableView;
+        table->setFocus();
+        table->setCurrentIndex(window.pictureModel()->index(1, 0));
+        table->selectionModel()->select(QItemSelection(window.pictureModel()->index(1, 0),
+                                                       window.pictureModel()->index(3, 0)),
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        if (key)
+            QTest::keyClick(table, Qt::Key_Delete);
+        else
+            window.onBtnDelImage();
+        QCOMPARE(window.pictureList(), (QList<ImageObject *>{images[0], images[4]}));
+        QCOMPARE(window.pictureList().at(1)->index(), 2);
+        QCOMPARE(table->currentIndex().row(), 1);
+    }
+
+    void newRowsAreUsableAtOnce()
+    {
+        MainWindow window;
+        window.pictureModel()->appendItems({CustomTableItem(picture(1))});
+        GifWriter gif;
+        for (QRgb colour : {0xFF0000u, 0x00FF00u})
+            gif.addFrame(GifWriter::solidFrame(QSize(80, 60), colour));
+        const QString path = work.filePath(QStringLiteral("two.gif"));
+        QVERIFY(gif.save(path));
+        window.addSequence(sequence({0x808080}));
+        {
+            ModalCloser crop;
+            window.importGif(path);
+        }
+        QTableView *table = window.form().tableViewMedia;
+        QCOMPARE(table->currentIndex().row(), 1);
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(window.selectedSequence(), window.sequenceList().at(1));
+        QVERIFY(!window.form().btnPlay->isHidden());
+        QVERIFY(window.form().btnDelMedia->isEnabled());
+        window.onBtnPlayClick();
+        QVERIFY(window.playing());
+        window.onBtnStopClick();
+    }
+
+    void importTakesOnlyWhatFits()
+    {
+        MainWindow window;
+        for (int i = 1; i <= 48; ++i)
+            window.pictureModel()->appendItems({CustomTableItem(picture(i))});
+        QStringList files;
+        for (int i = 0; i < 5; ++i) {
+            files << work.filePath(QStringLiteral("fit%1.png").arg(i));
+            QVERIFY(solid(0xFF336699u).save(files.last()));
+        }
+        QString told;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                told = box->text();
+                box->accept();
+            } else if (modal) {
+                for (QPushButton *button : modal->findChildren<QPushButton *>()) {
+                    if (button->text() == QLatin1String("Import completed") && button->isEnabled())
+                        button->click();
+                }
+            }
+        });
+        driver.start(20);
+        window.importPictures(files);
+        QCOMPARE(window.pictureModel()->rowCount(), 50);
+        QVERIFY2(told.contains(QLatin1String("first 2 of the 5")) && told.contains(QLatin1String("3 are left out")),
+                 qPrintable(told));
+        QCOMPARE(window.pictureList().last()->index(), 50);
+    }
+
+    void typedValuesBeyondTheCardAreNotStored_data()
+    {
+        QTest::addColumn<bool>("sequenceRow");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("time 150 s") << false << "150" << 5.0;
+        QTest::newRow("time 0 s") << false << "0" << 5.0;
+        QTest::newRow("time 5.2 s") << false << "5.2" << 5.2;
+        QTest::newRow("300 loops") << true << "300" << 1.0;
+        QTest::newRow("255 loops") << true << "255" << 255.0;
+    }
+
+    void typedValuesBeyondTheCardAreNotStored()
+    {
+        QFETCH(bool, sequenceRow);
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        MainWindow window;
+        QLineEdit *edit = nullptr;
+        if (sequenceRow) {
+            window.addSequence(sequence({0xFF0000}));
+            edit = child<QLineEdit>(openMediaEditor(window, 0), "loopEdit");
+        } else {
+            window.pictureModel()->appendItems({CustomTableItem(picture(1, 0, 5))});
+            edit = child<QLineEdit>(openImageEditor(window, 0), "timeEdit");
+        }
+        QVERIFY(edit);
+        edit->setText(typed); // as a paste would: past the validator
+        const double value = sequenceRow ? window.sequenceList().first()->loopCount()
+                                         : window.pictureList().first()->displayTime();
+        QCOMPARE(value, stored);
     }
 
     void deletingRowsKeepsTheWindowConsistent()

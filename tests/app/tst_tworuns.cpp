@@ -1,0 +1,75 @@
+// Two real Rotavue processes in one work folder: each keeps its own scratch
+// files, and a later start removes only the folder of the run that died.
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct Run {
+    std::unique_ptr<QProcess> process;
+    QString scratch; // its scratch folder, with a trailing '/'
+};
+
+Run start(const QString &work)
+{
+    Run run;
+    run.process = std::make_unique<QProcess>();
+    run.process->start(QStringLiteral(SCRATCH_RUN), {work});
+    if (run.process->waitForStarted(5000) && run.process->waitForReadyRead(10000))
+        run.scratch = QString::fromLocal8Bit(run.process->readLine()).trimmed();
+    return run;
+}
+
+void finish(Run &run)
+{
+    run.process->closeWriteChannel();
+    run.process->waitForFinished(5000);
+}
+
+} // namespace
+
+class TestTwoRuns : public QObject
+{
+    Q_OBJECT
+private slots:
+    void secondRunKeepsTheFirstRunsFiles();
+};
+
+void TestTwoRuns::secondRunKeepsTheFirstRunsFiles()
+{
+    QTemporaryDir work;
+    Run first = start(work.path());
+    Run second = start(work.path());
+    QVERIFY2(!first.scratch.isEmpty() && !second.scratch.isEmpty(), "both runs started");
+    QVERIFY(first.scratch != second.scratch);
+    QVERIFY(first.scratch.startsWith(work.path() + QStringLiteral("/temp/run-")));
+    QVERIFY(QFileInfo::exists(first.scratch + QStringLiteral("1_1.png"))); // the second start left it alone
+    QVERIFY(QFileInfo::exists(second.scratch + QStringLiteral("1_1.png")));
+
+    first.process->kill(); // the first run dies without cleaning up
+    QVERIFY(first.process->waitForFinished(5000));
+    QVERIFY(QFileInfo::exists(first.scratch));
+
+    Run third = start(work.path());
+    QVERIFY(!third.scratch.isEmpty());
+    QVERIFY2(!QFileInfo::exists(first.scratch), "the dead run's folder is removed");
+    QVERIFY2(QFileInfo::exists(second.scratch + QStringLiteral("1_1.png")), "the live run's files stay");
+    finish(second);
+    finish(third);
+
+    // Their runs are over too: the next start removes both, and only those.
+    const QStringList before = QDir(work.path() + QStringLiteral("/temp")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(before.size(), 2);
+    Run fourth = start(work.path());
+    const QStringList after = QDir(work.path() + QStringLiteral("/temp")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(after, QStringList{QDir(fourth.scratch).dirName()});
+    finish(fourth);
+}
+
+QTEST_GUILESS_MAIN(TestTwoRuns)
+#include "tst_tworuns.moc"
