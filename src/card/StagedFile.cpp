@@ -107,8 +107,10 @@ QString StagedFile::syncFolder() const
     return why;
 }
 
-bool StagedFile::commit()
+bool StagedFile::finish()
 {
+    if (finished)
+        return true;
     if (fd < 0)
         return fail(problem.isEmpty() ? tr("the file is not open") : problem);
     if (steps.fsync(fd) != 0 && !syncUnsupported(errno)) {
@@ -124,16 +126,22 @@ bool StagedFile::commit()
         discard();
         return fail(tr("closing the file failed: %1").arg(why));
     }
+    finished = true;
+    return true;
+}
+
+bool StagedFile::commit()
+{
+    if (!finish())
+        return false;
     if (steps.rename(nativeName(partial).constData(), nativeName(finalPath).constData()) != 0) {
         const QString why = qt_error_string(errno);
         discard();
         return fail(tr("the finished file could not replace %1: %2").arg(finalPath, why));
     }
     done = true;
-    const QString unconfirmed = syncFolder();
-    if (!unconfirmed.isEmpty())
-        return fail(tr("the file was written, but its folder did not confirm it: %1").arg(unconfirmed));
-    return true;
+    problem = syncFolder();
+    return problem.isEmpty();
 }
 
 void StagedFile::discard()

@@ -32,7 +32,13 @@ public:
     bool open();
     bool write(const QByteArray &bytes);
     bool write(const char *data, qint64 size);
+    // Flushes the data to the device and closes the file, still under its temporary name.
+    bool finish();
+    // finish() if not done yet, then the rename over the target and the folder's
+    // confirmation. When only the confirmation failed, isInPlace() is true and
+    // errorString() holds the system's reason alone.
     bool commit();
+    bool isInPlace() const { return done; }
     // Drops what was written; the target stays as it was.
     void discard();
 
@@ -57,6 +63,7 @@ private:
     WriteSteps &steps;
     QString partial;
     int fd = -1;
+    bool finished = false;
     bool done = false;
     QString problem;
 };

@@ -3,8 +3,8 @@
 #include "ParallelFor.h"
 #include "app/DisplayParameters.h"
 #include "app/RegularFile.h"
-#include "card/CardLimits.h"
 #include "card/CardWriter.h"
+#include "card/DownloadChecks.h"
 #include "card/StagedFile.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -54,9 +54,11 @@ CardBuilder::~CardBuilder()
 QString CardBuilder::saveFile(const QString &path, const QByteArray &bytes)
 {
     StagedFile file(path);
-    if (!file.open() || !file.write(bytes) || !file.commit())
-        return tr("%1: %2.").arg(path, file.errorString());
-    return QString();
+    if (file.open() && file.write(bytes) && file.commit())
+        return QString();
+    if (file.isInPlace())
+        return tr("%1 was written, but its folder did not confirm it: %2.").arg(path, file.errorString());
+    return tr("%1: %2.").arg(path, file.errorString());
 }
 
 PictureLoader::Damaged CardBuilder::damagePolicy() const
@@ -96,7 +98,7 @@ QString CardBuilder::buildCard(const QList<CommandLine::Item> &items, const QStr
         problem = convertGif(gifs.at(i));
     if (!problem.isEmpty())
         return problem;
-    notes.append(CardLimits::warnings(pictureRecords, sequenceRecords));
+    notes.append(DownloadChecks::cardLimits(pictureRecords, sequenceRecords));
     const CardWriteResult result = CardWriter().write(pictureRecords, sequenceRecords, output);
     if (!result.complete())
         return result.message.isEmpty() ? tr("%1: the card file was not written.").arg(output) : result.message;
