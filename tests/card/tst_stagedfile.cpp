@@ -3,6 +3,7 @@
 // no temporary file is left behind.
 #include "card/StagedFile.h"
 
+#include "FailingWriteSteps.h"
 #include "TestWorkDir.h"
 
 #include <QDir>
@@ -13,55 +14,6 @@
 #include <fcntl.h>
 
 namespace {
-
-// The real calls, with one step made to fail the way a device makes it fail.
-class FailingSteps : public WriteSteps
-{
-public:
-    enum Step { None, Open, Write, WriteNothing, Sync, Close, Rename };
-
-    FailingSteps(Step step, int error, int failAtWrite = 1) : step(step), error(error), failAtWrite(failAtWrite) {}
-
-    int open(const char *path, int flags, mode_t mode) override
-    {
-        // Only the file: the folder is opened for its confirmation too.
-        if (step == Open && (flags & O_CREAT))
-            return failWith(-1);
-        return WriteSteps::open(path, flags, mode);
-    }
-    ssize_t write(int fd, const void *data, size_t size) override
-    {
-        ++writes;
-        if ((step == Write || step == WriteNothing) && writes >= failAtWrite)
-            return step == Write ? failWith(-1) : 0;
-        // A short write first: the writer must carry on with the rest.
-        return WriteSteps::write(fd, data, size > 1 ? size / 2 : size);
-    }
-    int fsync(int fd) override { return step == Sync && ++syncs == 1 ? failWith(-1) : WriteSteps::fsync(fd); }
-    int close(int fd) override
-    {
-        const int closed = WriteSteps::close(fd);
-        return step == Close && ++closes == 1 ? failWith(-1) : closed;
-    }
-    int rename(const char *from, const char *to) override
-    {
-        return step == Rename ? failWith(-1) : WriteSteps::rename(from, to);
-    }
-
-private:
-    int failWith(int result)
-    {
-        errno = error;
-        return result;
-    }
-
-    Step step;
-    int error;
-    int failAtWrite;
-    int writes = 0;
-    int syncs = 0;
-    int closes = 0;
-};
 
 QByteArray contentOf(const QString &path)
 {
@@ -88,7 +40,8 @@ void TestStagedFile::writesWholeFileUnderTheFinalName()
 {
     TestWorkDir work;
     const QString target = work.filePath(QStringLiteral("show.bin"));
-    FailingSteps halves(FailingSteps::None, 0);
+    FailingWriteSteps halves(FailingWriteSteps::None, 0);
+    halves.setShortWrites(true);
     StagedFile file(target, halves);
     QVERIFY(file.open());
     QVERIFY(StagedFile::isPartialName(QFileInfo(file.partialPath()).fileName()));
@@ -107,19 +60,19 @@ void TestStagedFile::everyStepReportsItsOwnFailure_data()
     QTest::addColumn<int>("failAtWrite");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("open refused") << int(FailingSteps::Open) << EACCES << 0
+    QTest::newRow("open refused") << int(FailingWriteSteps::Open) << EACCES << 0
                                   << "cannot create a file in {folder}: Permission denied";
-    QTest::newRow("write error at the first block") << int(FailingSteps::Write) << EIO << 1 << "writing failed: Input/output error";
-    QTest::newRow("write error at block 5") << int(FailingSteps::Write) << EIO << 5 << "writing failed: Input/output error";
-    QTest::newRow("device full mid-write") << int(FailingSteps::Write) << ENOSPC << 4
+    QTest::newRow("write error at the first block") << int(FailingWriteSteps::Write) << EIO << 1 << "writing failed: Input/output error";
+    QTest::newRow("write error at block 5") << int(FailingWriteSteps::Write) << EIO << 5 << "writing failed: Input/output error";
+    QTest::newRow("device full mid-write") << int(FailingWriteSteps::Write) << ENOSPC << 4
                                            << "writing failed: No space left on device";
     // errno is left at EACCES from before: the reason must not be that.
-    QTest::newRow("write takes nothing") << int(FailingSteps::WriteNothing) << EACCES << 3
+    QTest::newRow("write takes nothing") << int(FailingWriteSteps::WriteNothing) << EACCES << 3
                                          << "the device took no more data; it may be full";
-    QTest::newRow("flush to the device fails") << int(FailingSteps::Sync) << EIO << 0
+    QTest::newRow("flush to the device fails") << int(FailingWriteSteps::Sync) << EIO << 0
                                                << "the data could not be flushed to the device: Input/output error";
-    QTest::newRow("close fails") << int(FailingSteps::Close) << EIO << 0 << "closing the file failed: Input/output error";
-    QTest::newRow("rename fails") << int(FailingSteps::Rename) << EXDEV << 0
+    QTest::newRow("close fails") << int(FailingWriteSteps::Close) << EIO << 0 << "closing the file failed: Input/output error";
+    QTest::newRow("rename fails") << int(FailingWriteSteps::Rename) << EXDEV << 0
                                   << "the finished file could not replace {target}: Invalid cross-device link";
 }
 
@@ -136,7 +89,8 @@ void TestStagedFile::everyStepReportsItsOwnFailure()
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("yesterday's card") > 0);
     old.close();
 
-    FailingSteps steps(FailingSteps::Step(step), error, failAtWrite);
+    FailingWriteSteps steps(FailingWriteSteps::Step(step), error, failAtWrite);
+    steps.setShortWrites(true);
     {
         StagedFile file(target, steps);
         bool ok = file.open();
@@ -146,7 +100,7 @@ void TestStagedFile::everyStepReportsItsOwnFailure()
             ok = file.commit();
         QVERIFY(!ok);
         QCOMPARE(file.errorString(), QString(reason).replace("{folder}", QDir::cleanPath(work.path())).replace("{target}", target));
-        if (step == FailingSteps::Open)
+        if (step == FailingWriteSteps::Open)
             errno = EACCES; // a later call must not pick up the old reason
     }
     QCOMPARE(contentOf(target), QByteArray("yesterday's card"));
