@@ -4,6 +4,7 @@
 # make tsan   builds the threaded tests with ThreadSanitizer and runs them
 # make asan   builds everything with AddressSanitizer, LeakSanitizer and
 #             UndefinedBehaviorSanitizer and runs the whole suite
+# make soak   runs the main window's soak benchmark for SOAK_SECONDS (1800)
 # make fuzz   builds the libFuzzer targets with clang and runs each for
 #             FUZZ_SECONDS (default 60)
 
@@ -12,10 +13,11 @@ TSAN_BUILD ?= build-tsan
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+SOAK_SECONDS ?= 1800
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench tsan asan fuzz clean
+.PHONY: all deps configure build run test bench soak tsan asan fuzz clean
 
 all: build
 
@@ -43,6 +45,9 @@ tsan: deps
 	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 		TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp" \
 		ctest --output-on-failure -L threads
+
+soak: build
+	$(BUILD)/bench/ui/soak_mainwindow --soak_seconds=$(SOAK_SECONDS)
 
 # Pictures asked for on purpose at huge sizes must fail as out of memory, not abort.
 asan: deps
