@@ -13,6 +13,7 @@
 #include "ui/MainWindow.h"
 
 #include "GifWriter.h"
+#include "ProcessStats.h"
 #include "TestWorkDir.h"
 
 #include <benchmark/benchmark.h>
@@ -20,7 +21,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
@@ -34,34 +34,6 @@
 namespace {
 
 int g_soakSeconds = 60;
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-long openDescriptors()
-{
-    return long(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
-}
-
-long folderKb(const QString &folder)
-{
-    qint64 bytes = 0;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        bytes += it.fileInfo().size();
-    }
-    return long(bytes / 1024);
-}
 
 // Answers every modal dialog the cycle opens: the crop dialog is accepted as
 // placed, the picture import closed once it is complete, message boxes
@@ -169,7 +141,8 @@ void BM_Soak(benchmark::State &state)
         clock.start();
         while (clock.elapsed() < g_soakSeconds * 1000LL || samples.size() < 2) {
             cycle(window, pictures, gif, card);
-            samples.append({residentKb(), openDescriptors(), folderKb(WorkDirectory::tempDir())});
+            samples.append({ProcessStats::residentKb(), ProcessStats::openDescriptors(),
+                            ProcessStats::folderKb(WorkDirectory::tempDir())});
         }
         auto largest = [&samples](long Sample::*field) {
             return double(std::max_element(samples.cbegin(), samples.cend(),
