@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -31,9 +32,15 @@ struct Run {
     QString err;
 };
 
+// The tool's scratch runs go here, never into the real cache folder.
+QString g_cacheHome;
+
 Run runTool(const QStringList &arguments)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ROTAVUE_CARD_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(120000))
@@ -190,8 +197,44 @@ private:
         DisplayParameters::setLineCount(lines);
     }
 
+    QString scratchRoot() const { return g_cacheHome + QStringLiteral("/rotavue/temp"); }
+    QStringList runsLeft() const
+    {
+        return QDir(scratchRoot()).entryList({QStringLiteral("run-*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    }
+
 private slots:
+    void initTestCase() { g_cacheHome = work.filePath(QStringLiteral("cache")); }
     void cleanup() { DisplayParameters::resetToDefaults(); }
+
+    // A finished run leaves nothing; a killed run's scratch folder goes at the next start.
+    void scratchFoldersOfEndedRuns()
+    {
+        const QString good = writePicture(work.filePath(QStringLiteral("small.png")), QSize(50, 50), 2);
+        QCOMPARE(runTool({"led", good, "-o", work.filePath(QStringLiteral("small.led"))}).exitCode, 0);
+        QCOMPARE(runsLeft(), QStringList());
+
+        const QString gif = writeGif(work.filePath(QStringLiteral("long.gif")), 60);
+        QProcess killed;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
+        killed.setProcessEnvironment(environment);
+        killed.start(QStringLiteral(ROTAVUE_CARD_BINARY), {"build", "-o", work.filePath("long.bin"), gif});
+        QVERIFY(killed.waitForStarted());
+        // Killed once its scratch folder holds converted frames.
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(scratchRoot()).entryList({QStringLiteral("run-*")}, QDir::Dirs).isEmpty()
+                                     && !QDir(scratchRoot() + QLatin1Char('/')
+                                              + QDir(scratchRoot()).entryList({QStringLiteral("run-*")}, QDir::Dirs).first())
+                                             .entryList({QStringLiteral("*.buf")}, QDir::Files).isEmpty(),
+                                 60000);
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
+        QVERIFY(!runsLeft().isEmpty());
+        QVERIFY(!QFile::exists(work.filePath("long.bin")));
+
+        QCOMPARE(runTool({"led", good, "-o", work.filePath(QStringLiteral("small.led"))}).exitCode, 0);
+        QCOMPARE(runsLeft(), QStringList());
+    }
 
     void helpAndVersion()
     {
