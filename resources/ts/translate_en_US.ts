@@ -320,4 +320,45 @@
         <translation>Colour calibration</translation>
     </message>
 </context>
+<context>
+    <name>DamagedGifQuestion</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>dialog_title_downloading</source>
+        <translation>Downloading to the U disk, Please don't cancel!</translation>
+    </message>
+    <message>
+        <source>dialog_title_download_suc</source>
+        <translation>Download success: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistImport</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>图片最多只能包含%1张图片！</source>
+        <translation>The picture list can hold at most %1 pictures!</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_picture</source>
+        <translation>Import Picture File</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_gif</source>
+        <translation>Import GIF file</translation>
+    </message>
+</context>
 </TS>
