@@ -10,6 +10,8 @@ packages=(
     libgl-dev
     libbenchmark-dev
     xvfb xauth
+    fonts-dejavu-core
+    fonts-wqy-zenhei
 )
 
 missing=()

@@ -321,6 +321,169 @@
     </message>
 </context>
 <context>
+    <name>DiyForm</name>
+    <message>
+        <source>DIY图形</source>
+        <translation>DIY</translation>
+    </message>
+    <message>
+        <source>画图工具</source>
+        <translation>Drawing tools</translation>
+    </message>
+    <message>
+        <source>选择DIY样式：</source>
+        <translation>DIY style:</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rect</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>圆矩</source>
+        <translation>RRect</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>擦写</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>画笔类型：</source>
+        <translation>Brush type:</translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation>The solid line</translation>
+    </message>
+    <message>
+        <source>点线</source>
+        <translation>The dotted line</translation>
+    </message>
+    <message>
+        <source>画笔线宽：</source>
+        <translation>Brush width:</translation>
+    </message>
+    <message>
+        <source>画笔颜色：</source>
+        <translation>Pen color:</translation>
+    </message>
+    <message>
+        <source>填充颜色：</source>
+        <translation>Fill color:</translation>
+    </message>
+    <message>
+        <source>字体：</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>选择字体</source>
+        <translation>Select the font</translation>
+    </message>
+    <message>
+        <source>字体颜色：</source>
+        <translation>Font color:</translation>
+    </message>
+    <message>
+        <source>文字排列方式：</source>
+        <translation>Arrangement of text:</translation>
+    </message>
+    <message>
+        <source>水平排列</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直排列</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>环形排列</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>半径：</source>
+        <translation>Radius:</translation>
+    </message>
+    <message>
+        <source>背景颜色：</source>
+        <translation>Background color:</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>ZoomIn</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>ZoomOut</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Revoke</translation>
+    </message>
+    <message>
+        <source>画完了</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>放弃DIY效果</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_tip</source>
+        <translation>Do you want to save the DIY effect to the computer?</translation>
+    </message>
+    <message>
+        <source>diyform_save_diy_selectfile</source>
+        <translation>Save the DIY effect</translation>
+    </message>
+    <message>
+        <source>Images (*.png)</source>
+        <translation>Images (*.png)</translation>
+    </message>
+    <message>
+        <source>diyform_cancel_diy_title</source>
+        <translation>Really want to give up the effect of DIY?</translation>
+    </message>
+    <message>
+        <source>diyform_lblfont_title</source>
+        <translation>Font name:%1
+ font size:%2</translation>
+    </message>
+    <message>
+        <source>Airal Black</source>
+        <translation>Airal Black</translation>
+    </message>
+</context>
+<context>
+    <name>DiyPictureFlow</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+</context>
+<context>
     <name>DamagedGifQuestion</name>
     <message>
         <source>dialog_title_tip</source>

@@ -1,5 +1,7 @@
 #include "app/DisplayParameters.h"
 
+#include "app/DisplayParametersNotifier.h"
+
 #include <atomic>
 
 namespace {
@@ -9,8 +11,18 @@ std::atomic<int> g_lineCount{DisplayParameters::defaultLineCount};
 
 int DisplayParameters::ledCount() { return g_ledCount.load(std::memory_order_relaxed); }
 int DisplayParameters::lineCount() { return g_lineCount.load(std::memory_order_relaxed); }
-void DisplayParameters::setLedCount(int count) { g_ledCount.store(count, std::memory_order_relaxed); }
-void DisplayParameters::setLineCount(int count) { g_lineCount.store(count, std::memory_order_relaxed); }
+
+void DisplayParameters::setLedCount(int count)
+{
+    if (g_ledCount.exchange(count, std::memory_order_relaxed) != count)
+        DisplayParametersNotifier::notify();
+}
+
+void DisplayParameters::setLineCount(int count)
+{
+    if (g_lineCount.exchange(count, std::memory_order_relaxed) != count)
+        DisplayParametersNotifier::notify();
+}
 
 void DisplayParameters::resetToDefaults()
 {

@@ -106,3 +106,9 @@ QByteArray CardTableOfContents::build(const QList<ImageObject *> &pictures, cons
     table.append(size - table.size(), '\0');
     return table;
 }
+
+bool CardTableOfContents::hasMarkers(const QByteArray &table)
+{
+    return table.size() >= size && table.startsWith(QByteArray::fromRawData(header, sizeof header))
+           && table.mid(trailerOffset, sizeof trailer) == QByteArray::fromRawData(trailer, sizeof trailer);
+}

@@ -30,6 +30,8 @@ public:
     static quint8 repeatByte(int loops);
     // The whole table, exactly size bytes.
     static QByteArray build(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
+    // Whether a table read back carries the header and trailer markers that build() writes.
+    static bool hasMarkers(const QByteArray &table);
 
     // One used entry of a table read back.
     struct Entry {

@@ -1,5 +1,7 @@
 #include "card/SelectUsbPathDialog.h"
 
+#include "card/StickList.h"
+
 #include "ui_SelectUsbPathDialog.h"
 #include "card/CardLog.h"
 
@@ -59,4 +61,12 @@ void SelectUsbPathDialog::onBtnOkClick()
 void SelectUsbPathDialog::onBtnCancelClick()
 {
     reject();
+}
+
+QString SelectUsbPathDialog::choose(StickList &sticks, QWidget *parent)
+{
+    SelectUsbPathDialog dialog(sticks.disks(), parent);
+    connect(&sticks, &StickList::usbMountEvent, &dialog, &SelectUsbPathDialog::usbMountEvent);
+    connect(&sticks, &StickList::usbUMountEvent, &dialog, &SelectUsbPathDialog::usbUMountEvent);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedPath() : QString();
 }

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class StickList;
+
 namespace Ui {
 class SelectUsbPathDialog;
 }
@@ -22,6 +24,9 @@ public:
     ~SelectUsbPathDialog() override;
 
     QString selectedPath() const { return selected; }
+    // Runs the dialog over the sticks, following them while it is open: the
+    // chosen stick's folder, or empty when the user cancelled.
+    static QString choose(StickList &sticks, QWidget *parent);
 
 public slots:
     void usbMountEvent(const QString &path);

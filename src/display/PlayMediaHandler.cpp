@@ -1,5 +1,6 @@
 #include "display/PlayMediaHandler.h"
 
+#include "card/CardReadJob.h"
 #include "card/DownloadJob.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
@@ -9,7 +10,7 @@
 PlayMediaHandler::PlayMediaHandler(HandlerThread *loop, QObject *parent) : HandlerMessage(loop, parent)
 {
     writer.setCancelFlag(&downloadCancel);
-    connect(&replies, &ReplyChannel::received, this, &PlayMediaHandler::handlerMessageReady);
+    connect(&replies, &ReplyChannel::received, this, &PlayMediaHandler::deliver);
 }
 
 PlayMediaHandler::~PlayMediaHandler()
@@ -30,6 +31,11 @@ void PlayMediaHandler::handlerMessage(Message *msg)
         break;
     case WhatCode::Download:
         download(msg);
+        break;
+    case WhatCode::PreviewFromUsb:
+    case WhatCode::RestoreFactory:
+    case WhatCode::OpenCard:
+        readCard(msg);
         break;
     default:
         break;
@@ -52,4 +58,34 @@ void PlayMediaHandler::download(Message *msg)
     else
         job->result = writer.write(job->pictures, job->sequences, msg->text, job->stick, job->replace);
     replies.post(obtainMessage(WhatCode::Download, std::move(job), msg->text));
+}
+
+// Reads the card; the reply carries the job with its records.
+void PlayMediaHandler::readCard(Message *msg)
+{
+    if (Message *reply = CardReadJob::answer(*this, msg))
+        replies.post(reply);
+}
+
+void PlayMediaHandler::deliver(Message *msg)
+{
+    const int what = msg->what;
+    if (what != WhatCode::PreviewFromUsb && what != WhatCode::RestoreFactory && what != WhatCode::OpenCard) {
+        emit handlerMessageReady(msg);
+        return;
+    }
+    const std::unique_ptr<Message> reply(msg);
+    finishedRead = CardReadJob::takeFrom(msg);
+    if (what == WhatCode::PreviewFromUsb)
+        emit previewUsbOver();
+    else if (what == WhatCode::RestoreFactory)
+        emit restoreFactoryOver();
+    else
+        emit openCardOver();
+    finishedRead.reset(); // records nobody took go with it
+}
+
+std::unique_ptr<CardReadJob> PlayMediaHandler::takeFinishedRead()
+{
+    return std::move(finishedRead);
 }

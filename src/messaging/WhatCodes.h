@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class CardReadJob;
 class DownloadJob;
 class LoadObjectItem;
 class MediaObject;
@@ -28,6 +29,7 @@ enum : int {
     RestoreFactory = 15,   // read the factory content file
     Contrast = 16,         // apply a contrast value (debounced)
     SeekVideo = 17,        // move the video player (debounced)
+    OpenCard = 20,         // read a card as download writes it
 };
 }
 
@@ -43,3 +45,7 @@ template<> struct MessagePayload<WhatCode::TimeUp> { using Type = RowEditor; };
 template<> struct MessagePayload<WhatCode::TimeDown> { using Type = RowEditor; };
 template<> struct MessagePayload<WhatCode::LoopUp> { using Type = RowEditor; };
 template<> struct MessagePayload<WhatCode::LoopDown> { using Type = RowEditor; };
+// The request carries what to read, the reply the same job with its records.
+template<> struct MessagePayload<WhatCode::PreviewFromUsb> { using Type = CardReadJob; };
+template<> struct MessagePayload<WhatCode::RestoreFactory> { using Type = CardReadJob; };
+template<> struct MessagePayload<WhatCode::OpenCard> { using Type = CardReadJob; };

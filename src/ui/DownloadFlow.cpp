@@ -63,13 +63,8 @@ bool DownloadFlow::confirmPlaylist()
 
 bool DownloadFlow::chooseStick(QString &folder)
 {
-    SelectUsbPathDialog dialog(sticks.disks(), window);
-    QObject::connect(&sticks, &StickList::usbMountEvent, &dialog, &SelectUsbPathDialog::usbMountEvent);
-    QObject::connect(&sticks, &StickList::usbUMountEvent, &dialog, &SelectUsbPathDialog::usbUMountEvent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    folder = dialog.selectedPath();
-    return true;
+    folder = SelectUsbPathDialog::choose(sticks, window);
+    return !folder.isEmpty();
 }
 
 bool DownloadFlow::chooseName(const QString &folder, QString &path, CardWriter::Replace &replace)

@@ -1,6 +1,10 @@
 #include "ui/MainWindow.h"
 
 #include "app/DisplayParameters.h"
+#include "app/DisplayParametersNotifier.h"
+#include "app/WorkDirectory.h"
+#include "card/CardReadJob.h"
+#include "card/SelectUsbPathDialog.h"
 #include "card/VolumeSource.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -12,13 +16,16 @@
 #include "messaging/HandlerThread.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
+#include "ui/CardReadFlow.h"
 #include "ui/CustomTableModel.h"
+#include "ui/DiyPictureFlow.h"
 #include "ui/DownloadFlow.h"
 #include "ui/ListImageItemDelegate.h"
 #include "ui/ListMediaItemDelegate.h"
 #include "ui/MainWindowForm.h"
 #include "ui/PlaylistImport.h"
 #include "ui/RowEditor.h"
+#include "ui/ShowFlow.h"
 #include "ui/UiLog.h"
 
 #include <QAction>
@@ -52,6 +59,8 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
     download = std::make_unique<DownloadFlow>(this, sticks, *volumeSource, playMediaHandler, imageModel, mediaModel);
     import = std::make_unique<PlaylistImport>(this, this, imageModel, mediaModel,
                                               [this](MediaObject *media) { addSequence(media); });
+    diy = std::make_unique<DiyPictureFlow>(imageModel, this, [this] { return int(languages.current()); });
+    createCardFlows();
 
     contrastMenu = new QMenu(this);
     contrastAction = contrastMenu->addAction(tr("调整对比度"));
@@ -62,6 +71,8 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    showFlow.reset();
+    cardReads.reset(); // a read still on the looper stops at its next block
     // Emptying the lists below must neither show rows of a window that is
     // going nor open row editors on them.
     for (QTableView *table : {ui->tableView, ui->tableViewMedia}) {
@@ -81,12 +92,17 @@ MainWindow::~MainWindow()
 void MainWindow::connectActions()
 {
     // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {ui->actionNewDiy, ui->actionImportVideo, ui->actionPreview, ui->actionDefault})
+    for (QAction *pending : {ui->actionImportVideo})
         pending->setEnabled(false);
     connect(ui->actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
+    connect(ui->actionNewDiy, &QAction::triggered, this, &MainWindow::onActionNewDiy);
     connect(ui->actionDownload, &QAction::triggered, this, &MainWindow::onActionDownToUsb);
     connect(ui->actionImportGif, &QAction::triggered, this, &MainWindow::onActionLoadGif);
     connect(ui->actionSettingColor, &QAction::triggered, this, &MainWindow::onActionSettingColor);
+    connect(ui->actionPreview, &QAction::triggered, this, &MainWindow::onActionPreviewFromUsb);
+    connect(ui->actionDefault, &QAction::triggered, this, &MainWindow::onActionRestoreFactory);
+    connect(ui->actionOpenCard, &QAction::triggered, this, &MainWindow::onActionOpenCard);
+    connect(ui->actionPlayShow, &QAction::triggered, this, &MainWindow::onActionPlayShow);
     connect(ui->actionDeletePicture, &QAction::triggered, this, &MainWindow::onBtnDelImage);
     connect(ui->actionDeleteSequence, &QAction::triggered, this, &MainWindow::onBtnDelMedia);
     connect(ui->btnZhCn, &QPushButton::clicked, this, &MainWindow::onBtnZhCnClick);
@@ -108,6 +124,7 @@ void MainWindow::setupTables()
 void MainWindow::connectForm()
 {
     connect(ui->btnDelImage, &QPushButton::clicked, this, &MainWindow::onBtnDelImage);
+    connect(ui->btnEditImage, &QPushButton::clicked, this, &MainWindow::onBtnEditDiy);
     connect(ui->btnPlay, &QPushButton::clicked, this, &MainWindow::onBtnPlayClick);
     connect(ui->btnStop, &QPushButton::clicked, this, &MainWindow::onBtnStopClick);
     connect(ui->btnDelMedia, &QPushButton::clicked, this, &MainWindow::onBtnDelMedia);
@@ -165,6 +182,23 @@ void MainWindow::clearLists()
 {
     mediaModel->delRow(0, mediaModel->rowCount());
     imageModel->delRow(0, imageModel->rowCount());
+}
+
+void MainWindow::onActionNewDiy()
+{
+    if (!diy->newDiy())
+        return;
+    ui->toolBox->setCurrentIndex(0);
+    selectRow(ui->tableView, imageModel->rowCount() - 1);
+}
+
+void MainWindow::onBtnEditDiy()
+{
+    const QModelIndex index = ui->tableView->currentIndex();
+    if (!index.isValid() || !diy->editPicture(index))
+        return;
+    showPicture(imageModel->objectAt<ImageObject>(index.row()));
+    ui->toolBox->setCurrentIndex(0);
 }
 
 void MainWindow::onActionOpenImage()
@@ -238,12 +272,16 @@ void MainWindow::onImageContractChanged(QObject *object)
 
 void MainWindow::pressImageWidget(const QModelIndex &index)
 {
+    if (showHighlighting)
+        return;
     qCDebug(lcUi) << "#MainWindow# pressImageWidget()" << index;
     showPicture(index.isValid() && index.model() ? imageModel->objectAt<ImageObject>(index.row()) : nullptr);
 }
 
 void MainWindow::pressMediaWidget(const QModelIndex &index)
 {
+    if (showHighlighting)
+        return;
     stopPlaying();
     const bool valid = index.row() >= 0 && index.column() >= 0 && index.model();
     MediaObject *media = valid ? mediaModel->objectAt<MediaObject>(index.row()) : nullptr;
@@ -273,6 +311,7 @@ void MainWindow::selectRow(QTableView *table, int row)
 
 void MainWindow::onBtnPlayClick()
 {
+    showFlow->stop();
     if (!playback->start())
         return;
     ui->btnPlay->hide();
@@ -281,6 +320,10 @@ void MainWindow::onBtnPlayClick()
 
 void MainWindow::onBtnStopClick()
 {
+    if (showFlow && showFlow->isPlaying()) {
+        stopShow();
+        return;
+    }
     playback->stop();
     ui->btnPlay->show();
     ui->btnStop->hide();
@@ -288,6 +331,8 @@ void MainWindow::onBtnStopClick()
 
 void MainWindow::stopPlaying()
 {
+    if (showFlow)
+        showFlow->stop();
     if (playback && playback->isPlaying())
         onBtnStopClick();
 }
@@ -419,6 +464,7 @@ void MainWindow::onBtnEnUsClick()
 void MainWindow::retranslate()
 {
     ui->retranslateUi(this);
+    ui->showDisplayParameters(DisplayParameters::lineCount(), DisplayParameters::ledCount());
 }
 
 void MainWindow::scanUsbDisks()
@@ -441,4 +487,89 @@ void MainWindow::onVolumeUnmounted(const QString &path)
     qCDebug(lcUi, "USB_Removed");
     DeleteDisk(path);
     qCDebug(lcUi) << "this-delete is =" << path;
+}
+
+void MainWindow::createCardFlows()
+{
+    CardReadFlow::Window reads;
+    reads.chooseStick = [this] { return SelectUsbPathDialog::choose(sticks, this); };
+    // A stick is where cards usually are.
+    reads.chooseCardFile = [this] {
+        return CardReadFlow::askForCardFile(this, disks().isEmpty() ? WorkDirectory::lastUsedFolder()
+                                                                    : disks().first().path);
+    };
+    reads.stopPlayback = [this] { stopPlaying(); };
+    reads.showPage = [this](int page) { ui->toolBox->setCurrentIndex(page); };
+    reads.readEnded = [this] { pressImageWidget(QModelIndex()); };
+    reads.listsReplaced = [this] {
+        selectRow(ui->tableViewMedia, -1);
+        selectRow(ui->tableView, -1);
+    };
+    cardReads = std::make_unique<CardReadFlow>(imageModel, mediaModel, playMediaHandler, this, reads);
+    connect(playMediaHandler, &PlayMediaHandler::previewUsbOver, this, &MainWindow::previewUsbOver);
+    connect(playMediaHandler, &PlayMediaHandler::restoreFactoryOver, this, &MainWindow::restoreFactoryOver);
+    connect(playMediaHandler, &PlayMediaHandler::openCardOver, this, &MainWindow::openCardOver);
+    // The status bar follows every change of the display parameters.
+    connect(DisplayParametersNotifier::instance(), &DisplayParametersNotifier::changed, this,
+            [this](int leds, int lines) { ui->showDisplayParameters(lines, leds); });
+
+    ShowFlow::Window shows;
+    shows.showPreview = [this](const QImage &picture) { setPreviewImage(picture); };
+    shows.highlight = [this](int kind, int row) {
+        showHighlighting = true;
+        ui->highlightRow(kind, row);
+        showHighlighting = false;
+    };
+    shows.stopSequencePlayback = [this] {
+        if (playback->isPlaying())
+            onBtnStopClick();
+    };
+    shows.playingChanged = [this](bool playing) { ui->showShowPlaying(playing, playback->current()); };
+    showFlow = std::make_unique<ShowFlow>(imageModel, mediaModel, this, shows);
+}
+
+void MainWindow::onActionPreviewFromUsb()
+{
+    cardReads->previewFromUsb();
+}
+
+void MainWindow::onActionRestoreFactory()
+{
+    cardReads->restoreFactory();
+}
+
+void MainWindow::onActionOpenCard()
+{
+    cardReads->openCard();
+}
+
+void MainWindow::previewUsbOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::restoreFactoryOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::openCardOver()
+{
+    cardReads->readOver(playMediaHandler->takeFinishedRead());
+}
+
+void MainWindow::onActionPlayShow()
+{
+    if (showFlow->isPlaying())
+        stopShow();
+    else
+        showFlow->play();
+}
+
+void MainWindow::stopShow()
+{
+    showFlow->stop();
+    // The row the show ended on becomes the one Play and Del act on.
+    QTableView *table = ui->toolBox->currentIndex() == 0 ? ui->tableView : ui->tableViewMedia;
+    selectRow(table, table->currentIndex().row());
 }

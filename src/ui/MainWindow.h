@@ -12,7 +12,9 @@
 
 #include <memory>
 
+class CardReadFlow;
 class CustomTableModel;
+class DiyPictureFlow;
 class DownloadFlow;
 class ImageObject;
 class MainWindowForm;
@@ -24,6 +26,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTableView;
+class ShowFlow;
 class VolumeSource;
 
 // The program's only top-level window: toolbar actions, the round preview with
@@ -80,9 +83,15 @@ signals:
 
 public slots:
     void onActionOpenImage();
+    void onActionNewDiy();
+    void onBtnEditDiy();
     void onActionDownToUsb();
     void onActionLoadGif();
     void onActionSettingColor();
+    void onActionPreviewFromUsb();
+    void onActionRestoreFactory();
+    void onActionOpenCard();
+    void onActionPlayShow();
     void onBtnDelImage();
     void onBtnDelMedia();
     void pressImageWidget(const QModelIndex &index);
@@ -90,6 +99,9 @@ public slots:
     void onBtnPlayClick();
     void onBtnStopClick();
     void handlerMessage(Message *msg);
+    void previewUsbOver();
+    void restoreFactoryOver();
+    void openCardOver();
     void onTableViewMenuRequested(const QPoint &point);
     void onBtnZhCnClick();
     void onBtnZhHkClick();
@@ -119,6 +131,8 @@ private:
     // Makes the row current and selected and shows it; with no such row,
     // shows nothing (Del then has nothing to act on).
     void selectRow(QTableView *table, int row);
+    void createCardFlows();
+    void stopShow();
 
     std::unique_ptr<MainWindowForm> ui;
     StickList sticks;
@@ -133,4 +147,8 @@ private:
     std::unique_ptr<PreviewPlayback> playback;
     std::unique_ptr<DownloadFlow> download;
     std::unique_ptr<PlaylistImport> import;
+    std::unique_ptr<DiyPictureFlow> diy;
+    std::unique_ptr<CardReadFlow> cardReads;
+    std::unique_ptr<ShowFlow> showFlow;
+    bool showHighlighting = false; // the show moves the selection: not the user's choice
 };

@@ -115,9 +115,7 @@ void MainWindowForm::setupPreview()
     btnPlay->hide();
     btnStop->hide();
     btnEditMedia->hide();
-    // The picture editor comes with the drawing editor; until then the button stays hidden.
-    btnEditImage->hide();
-    btnEditImage->setEnabled(false);
+    btnEditImage->setEnabled(false); // until a picture that can be edited is selected
     btnDelImage->setEnabled(false);
     btnDelMedia->setEnabled(false);
 }
@@ -174,12 +172,18 @@ void MainWindowForm::buildActions(QMainWindow *window)
     actionSettingColor = make("actionSettingColor", ":/images/ic_flowers.png");
     actionDeletePicture = make("actionDeletePicture", ":/images/edit_delete.png");
     actionDeleteSequence = make("actionDeleteSequence", ":/images/edit_delete.png");
+    actionOpenCard = make("actionOpenCard", ":/images/open_card.png");
+    actionPlayShow = make("actionPlayShow", ":/images/play.png");
+    actionPlayShow->setShortcut(Qt::Key_F5);
 
     // The stick and calibration functions live in a menu of their own.
     toolsMenu = window->menuBar()->addMenu(QString());
     toolsMenu->setObjectName(QStringLiteral("toolsMenu"));
     toolsMenu->addAction(actionPreview);
     toolsMenu->addAction(actionDefault);
+    toolsMenu->addAction(actionOpenCard);
+    toolsMenu->addSeparator();
+    toolsMenu->addAction(actionPlayShow);
     toolsMenu->addSeparator();
     toolsMenu->addAction(actionSettingColor);
 }
@@ -224,6 +228,24 @@ void MainWindowForm::showDisplayParameters(int lineCount, int ledCount)
     versionLabel->setText(translated(" Ver: %1").arg(QLatin1String(kVersion)));
     lineLabel->setText(translated(" LINE:%1").arg(lineCount));
     ledLabel->setText(translated(" LED:%1").arg(ledCount));
+}
+
+void MainWindowForm::showShowPlaying(bool playing, bool sequenceSelected)
+{
+    actionPlayShow->setData(playing);
+    actionPlayShow->setText(playing ? translated("Stop show") : translated("Play show"));
+    btnPlay->setVisible(!playing && sequenceSelected);
+    btnStop->setVisible(playing);
+}
+
+void MainWindowForm::highlightRow(int kind, int row)
+{
+    QTableView *table = kind == 0 ? tableView : tableViewMedia;
+    toolBox->setCurrentIndex(kind == 0 ? 0 : 1);
+    const QModelIndex index = table->model()->index(row, 0);
+    table->setCurrentIndex(index); // its row editor opens as for a click
+    table->selectRow(row);
+    table->scrollTo(index);
 }
 
 QWidget *MainWindowForm::buildPreviewArea(QWidget *parent)
@@ -294,6 +316,8 @@ void MainWindowForm::retranslateUi(QMainWindow *window)
     actionPreview->setText(tr("action_title_preview"));
     actionDefault->setText(tr("action_title_default"));
     actionSettingColor->setText(tr("颜色调试参数"));
+    actionOpenCard->setText(tr("Open card…"));
+    actionPlayShow->setText(actionPlayShow->data().toBool() ? tr("Stop show") : tr("Play show"));
     toolBar->setWindowTitle(tr("action_title_menu"));
     toolsMenu->setTitle(tr("menu_title_tools"));
 }

@@ -28,6 +28,11 @@ public:
 
     // The status bar's version, line count and LED count labels.
     void showDisplayParameters(int lineCount, int ledCount);
+    // While the show plays: its action reads "Stop show", Stop is offered and
+    // Play (of the selected sequence) is not; after it, Play when one is selected.
+    void showShowPlaying(bool playing, bool sequenceSelected);
+    // Makes the row the show plays current and selected (kind 0 pictures, 1 sequences).
+    void highlightRow(int kind, int row);
 
     QAction *actionOpenImage = nullptr;
     QAction *actionDownload = nullptr;
@@ -37,6 +42,8 @@ public:
     QAction *actionPreview = nullptr;
     QAction *actionDefault = nullptr;
     QAction *actionSettingColor = nullptr;
+    QAction *actionOpenCard = nullptr;       // a card as download writes it, back into the playlist
+    QAction *actionPlayShow = nullptr;       // the whole playlist as the display plays it
     QAction *actionDeletePicture = nullptr;  // the Delete key on the picture list
     QAction *actionDeleteSequence = nullptr; // the Delete key on the video list
     QToolBar *toolBar = nullptr;

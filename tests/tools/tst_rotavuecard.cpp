@@ -9,6 +9,7 @@
 #include "EncodedPicture.h"
 #include "TestWorkDir.h"
 #include "TmpfsMount.h"
+#include "ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,37 +20,13 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 
 #include <sys/stat.h>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// The tool's scratch runs go here, never into the real cache folder.
-QString g_cacheHome;
-
-Run runTool(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ROTAVUE_CARD_BINARY), arguments);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using Run = ToolRun;
 
 QByteArray readFile(const QString &path)
 {
@@ -197,14 +174,14 @@ private:
         DisplayParameters::setLineCount(lines);
     }
 
-    QString scratchRoot() const { return g_cacheHome + QStringLiteral("/rotavue/temp"); }
+    QString scratchRoot() const { return work.filePath(QStringLiteral("cache/rotavue/temp")); }
     QStringList runsLeft() const
     {
         return QDir(scratchRoot()).entryList({QStringLiteral("run-*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
     }
 
 private slots:
-    void initTestCase() { g_cacheHome = work.filePath(QStringLiteral("cache")); }
+    void initTestCase() { setToolCacheHome(work.filePath(QStringLiteral("cache"))); }
     void cleanup() { DisplayParameters::resetToDefaults(); }
 
     // A finished run leaves nothing; a killed run's scratch folder goes at the next start.
@@ -216,10 +193,8 @@ private slots:
 
         const QString gif = writeGif(work.filePath(QStringLiteral("long.gif")), 60);
         QProcess killed;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
-        killed.setProcessEnvironment(environment);
-        killed.start(QStringLiteral(ROTAVUE_CARD_BINARY), {"build", "-o", work.filePath("long.bin"), gif});
+        killed.setProcessEnvironment(toolEnvironment());
+        killed.start(toolBinary(), {"build", "-o", work.filePath("long.bin"), gif});
         QVERIFY(killed.waitForStarted());
         // Killed once its scratch folder holds converted frames.
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(scratchRoot()).entryList({QStringLiteral("run-*")}, QDir::Dirs).isEmpty()

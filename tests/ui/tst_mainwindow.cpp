@@ -149,6 +149,8 @@ private:
 private slots:
     void initTestCase()
     {
+        // The file dialogs keep their last folder in the user's settings: not in ours.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.filePath(QStringLiteral("config"))));
         QVERIFY(english.load(QStringLiteral(":/ts/translate_en_US.qm")));
         QCoreApplication::installTranslator(&english);
     }

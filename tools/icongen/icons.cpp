@@ -129,6 +129,34 @@ void previewStick(QPainter &p)
     p.drawEllipse(c, 3, 3);
 }
 
+void openCard(QPainter &p)
+{
+    // A card file holding a round picture: a page with a folded corner and a ring of dots.
+    QPainterPath page;
+    page.moveTo(10, 4);
+    page.lineTo(42, 4);
+    page.lineTo(54, 16);
+    page.lineTo(54, 60);
+    page.lineTo(10, 60);
+    page.closeSubpath();
+    fillAndStroke(p, page, white);
+    QPainterPath fold;
+    fold.moveTo(42, 4);
+    fold.lineTo(42, 16);
+    fold.lineTo(54, 16);
+    p.strokePath(fold, outlinePen());
+    p.setPen(Qt::NoPen);
+    const QColor dots[] = {blue, orange, green, red};
+    const QPointF c(32, 37);
+    for (int i = 0; i < 12; ++i) {
+        const qreal a = qDegreesToRadians(90.0 + i * 30);
+        p.setBrush(dots[i % 4]);
+        p.drawEllipse(QPointF(c.x() + 14 * qCos(a), c.y() - 14 * qSin(a)), 3.4, 3.4);
+    }
+    p.setBrush(ink);
+    p.drawEllipse(c, 3, 3);
+}
+
 void factoryReset(QPainter &p)
 {
     // An anticlockwise arrow round a dot: back to the start.
@@ -264,6 +292,128 @@ void minusStep(QPainter &p)
     p.fillRect(QRectF(8, 14, 16, 4), white);
 }
 
+// ---- drawing tools of the DIY editor (32 grid, shown at 16 px) ----
+
+constexpr qreal toolStroke = 2.6;
+
+void paintbrushTool(QPainter &p)
+{
+    // A stroke of paint under a brush held at 45 degrees.
+    QPainterPath paint;
+    paint.moveTo(3, 27);
+    paint.cubicTo(6, 22, 10, 29, 14, 24);
+    p.strokePath(paint, outlinePen(blue, 3.4));
+
+    p.save();
+    p.translate(13, 19);
+    p.rotate(-45);
+    const QPainterPath handle = roundedRect(QRectF(9, -2.6, 12, 5.2), 2.6);
+    fillAndStroke(p, handle, orange);
+    p.fillPath(roundedRect(QRectF(4, -3.4, 6, 6.8), 1), sky);
+    p.strokePath(roundedRect(QRectF(4, -3.4, 6, 6.8), 1), outlinePen(ink, 2));
+    QPainterPath tuft;
+    tuft.moveTo(4, -3.4);
+    tuft.cubicTo(0, -3, -3, -1, -4.5, 0);
+    tuft.cubicTo(-3, 1, 0, 3, 4, 3.4);
+    tuft.closeSubpath();
+    p.fillPath(tuft, blue);
+    p.strokePath(tuft, outlinePen(ink, 2));
+    p.restore();
+}
+
+void rectTool(QPainter &p)
+{
+    p.fillRect(QRectF(4, 7, 24, 18), sky);
+    p.setBrush(Qt::NoBrush);
+    QPen square = outlinePen(ink, toolStroke);
+    square.setJoinStyle(Qt::MiterJoin);
+    p.setPen(square);
+    p.drawRect(QRectF(4, 7, 24, 18));
+}
+
+void lineTool(QPainter &p)
+{
+    p.setPen(outlinePen(ink, toolStroke + 0.4));
+    p.drawLine(QPointF(6, 26), QPointF(26, 6));
+    p.setPen(outlinePen(ink, 1.6));
+    p.setBrush(blue);
+    p.drawEllipse(QPointF(6, 26), 3.4, 3.4);
+    p.drawEllipse(QPointF(26, 6), 3.4, 3.4);
+}
+
+void moveTool(QPainter &p)
+{
+    // An open hand: four fingers over a palm, the thumb to the left.
+    QPainterPath hand;
+    const qreal tops[] = {8, 5, 6, 9};
+    for (int i = 0; i < 4; ++i) {
+        const qreal x = 9.5 + i * 4.6;
+        hand.addRoundedRect(QRectF(x, tops[i], 4.6, 20 - tops[i]), 2.3, 2.3);
+    }
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(-2.3, -9, 4.6, 12), 2.3, 2.3);
+    hand = hand.united(QTransform().translate(7.5, 21).rotate(-38).map(thumb));
+    hand = hand.united(roundedRect(QRectF(9.5, 14, 18.4, 14), 6));
+    hand.setFillRule(Qt::WindingFill);
+    const QPainterPath outline = hand.simplified();
+    p.fillPath(outline, wood);
+    p.strokePath(outline, outlinePen(ink, 2.2));
+    p.setPen(outlinePen(ink, 1.4));
+    for (int i = 1; i < 4; ++i) {
+        const qreal x = 9.5 + i * 4.6;
+        p.drawLine(QPointF(x, tops[i] + 4), QPointF(x, 16));
+    }
+}
+
+void ellipseTool(QPainter &p)
+{
+    p.setPen(outlinePen(ink, toolStroke));
+    p.setBrush(sky);
+    p.drawEllipse(QPointF(16, 16), 12.5, 9.5);
+}
+
+void roundRectTool(QPainter &p)
+{
+    p.fillPath(roundedRect(QRectF(4, 7, 24, 18), 6.5), sky);
+    p.strokePath(roundedRect(QRectF(4, 7, 24, 18), 6.5), outlinePen(ink, toolStroke));
+}
+
+void textTool(QPainter &p)
+{
+    // A capital A from three strokes.
+    QPainterPath a;
+    a.moveTo(6, 27);
+    a.lineTo(16, 4.5);
+    a.lineTo(26, 27);
+    a.moveTo(10.2, 19);
+    a.lineTo(21.8, 19);
+    QPen pen = outlinePen(blue, 4.2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    p.strokePath(a, pen);
+}
+
+void eraserTool(QPainter &p)
+{
+    // A two-tone block tilted onto a rubbed-out line.
+    p.setPen(outlinePen(QColor(0xa8, 0xb4, 0xc0), 2));
+    p.drawLine(QPointF(13, 28), QPointF(29, 28));
+    p.save();
+    p.translate(12, 25);
+    p.rotate(-40);
+    const QRectF body(-1, -6.5, 24, 13);
+    const QPainterPath block = roundedRect(body, 3);
+    p.fillPath(block, white);
+    p.save();
+    p.setClipPath(block);
+    p.fillRect(QRectF(9, -7, 16, 14), red);
+    p.restore();
+    p.strokePath(block, outlinePen(ink, 2.2));
+    p.setPen(outlinePen(ink, 1.6));
+    p.drawLine(QPointF(9, -6.5), QPointF(9, 6.5));
+    p.restore();
+}
+
 // ---- language badges (120 x 50 grid, shown at 60 x 25) ----
 
 QPainterPath badgeShape()
@@ -345,6 +495,7 @@ QList<Picture> pngPictures()
         {QStringLiteral("import_gif.png"), toolbar, grid, importGif},
         {QStringLiteral("preview_usb.png"), toolbar, grid, previewStick},
         {QStringLiteral("default_ui.png"), toolbar, grid, factoryReset},
+        {QStringLiteral("open_card.png"), toolbar, grid, openCard},
         {QStringLiteral("ic_flowers.png"), toolbar, grid, colourCalibration},
         {QStringLiteral("play.png"), QSize(130, 130), grid, playButton},
         {QStringLiteral("stop.png"), QSize(130, 130), grid, stopButton},
@@ -353,6 +504,14 @@ QList<Picture> pngPictures()
         {QStringLiteral("xine.png"), button, grid, editVideo},
         {QStringLiteral("plus.png"), QSize(32, 32), 32, plusStep},
         {QStringLiteral("moins.png"), QSize(32, 32), 32, minusStep},
+        {QStringLiteral("paintbrush.png"), QSize(32, 32), 32, paintbrushTool},
+        {QStringLiteral("rect.png"), QSize(32, 32), 32, rectTool},
+        {QStringLiteral("line.png"), QSize(32, 32), 32, lineTool},
+        {QStringLiteral("cursor_hand.png"), QSize(32, 32), 32, moveTool},
+        {QStringLiteral("round2.png"), QSize(32, 32), 32, ellipseTool},
+        {QStringLiteral("rect_round.png"), QSize(32, 32), 32, roundRectTool},
+        {QStringLiteral("A.png"), QSize(32, 32), 32, textTool},
+        {QStringLiteral("eraser.png"), QSize(32, 32), 32, eraserTool},
         {QStringLiteral("zh_cn.png"), QSize(120, 50), 120, simplifiedBadge},
         {QStringLiteral("zh_hk.png"), QSize(120, 50), 120, traditionalBadge},
         {QStringLiteral("en_us.png"), QSize(120, 50), 120, englishBadge},

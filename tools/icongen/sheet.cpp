@@ -69,7 +69,7 @@ QImage disabledLook(const QImage &image, const QColor &bg)
 QImage contactSheet(const QMap<QString, QImage> &images, const QList<QImage> &spinner)
 {
     const int width = 900;
-    QImage sheet(width, 1600, QImage::Format_RGB32);
+    QImage sheet(width, 1900, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
@@ -145,6 +145,31 @@ QImage contactSheet(const QMap<QString, QImage> &images, const QList<QImage> &sp
         p.drawImage(160, s.y + 22, atSize(images.value(QStringLiteral("moins.png")), QSize(16, 16)));
         s.y += 60;
     }
+
+    s.heading(QStringLiteral("DIY tool buttons, 55 x 25, icon 16 px with text beside, on the dialog grey"));
+    p.fillRect(QRect(0, s.y, width, 70), toolbarGrey);
+    {
+        const QList<QPair<QString, QString>> tools = {
+            {QStringLiteral("paintbrush.png"), QStringLiteral("Pen")},
+            {QStringLiteral("rect.png"), QStringLiteral("Rect")},
+            {QStringLiteral("line.png"), QStringLiteral("Line")},
+            {QStringLiteral("cursor_hand.png"), QStringLiteral("Move")},
+            {QStringLiteral("round2.png"), QStringLiteral("Oval")},
+            {QStringLiteral("rect_round.png"), QStringLiteral("RRect")},
+            {QStringLiteral("A.png"), QStringLiteral("Text")},
+            {QStringLiteral("eraser.png"), QStringLiteral("Erase")},
+        };
+        for (int i = 0; i < tools.size(); ++i) {
+            const QRect r(10 + (i % 4) * 62, s.y + 6 + (i / 4) * 30, 55, 25);
+            pushButton(p, r);
+            p.drawImage(r.left() + 3, r.top() + 4, atSize(images.value(tools[i].first), QSize(16, 16)));
+            p.setPen(Qt::black);
+            p.drawText(QPointF(r.left() + 22, r.top() + 17), tools[i].second);
+            // The same icons large, to judge the drawing itself.
+            p.drawImage(300 + i * 70, s.y + 3, atSize(images.value(tools[i].first), QSize(64, 64)));
+        }
+    }
+    s.y += 70;
 
     s.heading(QStringLiteral("Busy indicator frames, 72 px, on the dialog grey and on white"));
     for (const QColor &bg : {toolbarGrey, QColor(Qt::white)}) {

@@ -17,6 +17,12 @@ QString CommandLine::usage()
         "                      and GIFs (also for led) instead of failing\n"
         "  rotavue-card info CARD [--leds N] [--lines M]\n"
         "      Prints the card's table of contents as JSON.\n"
+        "  rotavue-card info --legacy FILE [--leds N] [--lines M]\n"
+        "      Prints what a legacy card file (\"Z1.bin\", \"default.bin\") holds as JSON.\n"
+        "  rotavue-card legacy FILE -o CARD [--leds N] [--lines M]\n"
+        "      Writes the card that reading the legacy FILE and downloading it would write.\n"
+        "  rotavue-card preview FILE -o DIR [--leds N] [--lines M]\n"
+        "      Writes one PNG preview per block of a card or legacy FILE, in card order.\n"
         "  rotavue-card --help | --version\n"
         "\n"
         "  --leds N   LEDs along the bar, 1 to 500 (default 112)\n"
@@ -84,6 +90,10 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
         action = Action::Build;
     else if (command == QLatin1String("info"))
         action = Action::Info;
+    else if (command == QLatin1String("legacy"))
+        action = Action::Legacy;
+    else if (command == QLatin1String("preview"))
+        action = Action::Preview;
     else
         return fail(QStringLiteral("unknown command '%1'").arg(command));
 
@@ -110,6 +120,8 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
         } else if (arg == QLatin1String("-r") && action == Action::Build) {
             if (!readWholeNumber(args, i, arg, 1, 255, loops))
                 return false;
+        } else if (arg == QLatin1String("--legacy") && action == Action::Info) {
+            legacyInfo = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return fail(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (action == Action::Build) {
@@ -128,10 +140,11 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
             return fail(QStringLiteral("build needs -o CARD"));
         return true;
     }
+    const char *what = action == Action::Led ? "PICTURE" : action == Action::Info && !legacyInfo ? "CARD" : "FILE";
     if (positional.size() != 1)
-        return fail(QStringLiteral("%1 needs exactly one %2").arg(command, action == Action::Led ? "PICTURE" : "CARD"));
+        return fail(QStringLiteral("%1 needs exactly one %2").arg(command, what));
     input = positional.first();
-    if (action == Action::Led && output.isEmpty())
-        return fail(QStringLiteral("led needs -o FILE"));
+    if (action != Action::Info && output.isEmpty())
+        return fail(QStringLiteral("%1 needs -o %2").arg(command, action == Action::Preview ? "DIR" : action == Action::Legacy ? "CARD" : "FILE"));
     return true;
 }

@@ -8,7 +8,7 @@
 class CommandLine
 {
 public:
-    enum class Action { Help, Version, Led, Build, Info };
+    enum class Action { Help, Version, Led, Build, Info, Legacy, Preview };
 
     // One picture or GIF of a build, with the time and loop count in force where it stood.
     struct Item {
@@ -23,8 +23,9 @@ public:
     QString error() const { return problem; }
 
     Action action = Action::Help;
-    QString input;        // led: the picture; info: the card
-    QString output;       // led and build
+    QString input;        // led: the picture; info: the card; legacy, preview: the file
+    QString output;       // led, build, legacy; preview: the folder
+    bool legacyInfo = false; // info --legacy
     int leds = 112;
     int lines = 450;
     bool keepDamaged = false; // led and build: convert what can be read of damaged input

@@ -2,6 +2,7 @@
 // without the window, with the program's own conversion and card writer.
 #include "CardBuilder.h"
 #include "CardInfo.h"
+#include "CardReadCommands.h"
 #include "CommandLine.h"
 #include "app/DisplayParameters.h"
 #include "app/WorkDirectory.h"
@@ -39,6 +40,12 @@ int run(const CommandLine &command)
 {
     DisplayParameters::setLedCount(command.leds);
     DisplayParameters::setLineCount(command.lines);
+    if (CardReadCommands::handles(command)) {
+        QString output;
+        const QString problem = CardReadCommands::run(command, output);
+        print(stdout, output);
+        return problem.isEmpty() ? Success : failed(problem);
+    }
     if (command.action == CommandLine::Action::Info) {
         CardInfo info;
         const QString problem = info.read(command.input, command.leds, command.lines);

@@ -1,0 +1,3 @@
+#include "card/CardReaderLog.h"
+
+Q_LOGGING_CATEGORY(lcCardReader, "rotavue.card.reader")

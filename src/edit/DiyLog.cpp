@@ -1,0 +1,3 @@
+#include "edit/DiyLog.h"
+
+Q_LOGGING_CATEGORY(lcDiy, "rotavue.edit.diy")
