@@ -61,7 +61,7 @@ asan: deps
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROTAVUE_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_cardtoc fuzz_import make_fuzz_seeds
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_cardtoc fuzz_import fuzz_legacycard make_fuzz_seeds
 	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:

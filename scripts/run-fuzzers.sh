@@ -8,7 +8,7 @@ build=${1:?build folder}
 seconds=${2:?seconds per target}
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_cardtoc fuzz_import)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_cardtoc fuzz_import fuzz_legacycard)
 
 # Seeds of this run only, so that runs side by side do not share them.
 seeds=$(mktemp -d "${TMPDIR:-/tmp}/rotavue-fuzz-seeds.XXXXXX")

@@ -6,37 +6,22 @@
 #include "import/GifFrameSource.h"
 #include "import/PictureLoader.h"
 
+#include "MemoryFile.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 
 #include <cstdint>
 #include <cstdlib>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 
-int memoryFile = -1;
-QString memoryPath;
-
-bool putBytes(const uint8_t *data, size_t size)
-{
-    if (::ftruncate(memoryFile, 0) != 0)
-        return false;
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(memoryFile, data + done, size - done, off_t(done));
-        if (n <= 0)
-            return false;
-        done += size_t(n);
-    }
-    return true;
-}
+MemoryFile *input = nullptr;
 
 void readAsPicture()
 {
     for (PictureLoader::Damaged policy : {PictureLoader::Damaged::Refuse, PictureLoader::Damaged::Keep}) {
-        const PictureLoader loader(memoryPath, policy);
+        const PictureLoader loader(input->path(), policy);
         if (loader.isLoaded() == !loader.reason().isEmpty())
             std::abort(); // either a picture or a reason, never both or neither
         if (loader.isDamaged() && policy == PictureLoader::Damaged::Refuse)
@@ -49,9 +34,9 @@ void readAsPicture()
 void readAsGif()
 {
     ImageIntegrity::Finding damage;
-    if (!GifFrameSource::checkFile(memoryPath, &damage).isEmpty())
+    if (!GifFrameSource::checkFile(input->path(), &damage).isEmpty())
         return;
-    GifFrameSource source(memoryPath);
+    GifFrameSource source(input->path());
     if (source.currentImage().isNull())
         return;
     const GifFrameCutter cutter = GifFrameCutter::forUntouchedDialog(source.currentImage().size());
@@ -75,17 +60,14 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     // Inputs are small; pictures that claim to be huge are refused, as in the program.
     QImageReader::setAllocationLimit(64);
-    memoryFile = ::memfd_create("rotavue-fuzz", MFD_CLOEXEC);
-    if (memoryFile < 0)
-        std::abort();
-    memoryPath = QStringLiteral("/proc/self/fd/%1").arg(memoryFile);
+    static MemoryFile file;
+    input = &file;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (!putBytes(data, size))
-        std::abort();
+    input->put(data, size);
     readAsPicture();
     readAsGif();
     return 0;

@@ -7,6 +7,7 @@
 
 #include "EncodedPicture.h"
 #include "GifWriter.h"
+#include "LegacyCardFixture.h"
 #include "TestWorkDir.h"
 
 #include <QBuffer>
@@ -90,7 +91,8 @@ int main(int argc, char *argv[])
     const TestWorkDir work; // scratch files of the records
     const QString cards = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("cardtoc"));
     const QString imports = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("import"));
-    if (!QDir().mkpath(cards) || !QDir().mkpath(imports))
+    const QString legacy = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("legacycard"));
+    if (!QDir().mkpath(cards) || !QDir().mkpath(imports) || !QDir().mkpath(legacy))
         return 1;
 
     const QByteArray example = table(2, {30});
@@ -114,5 +116,16 @@ int main(int argc, char *argv[])
     ok = ok && save(imports, "cut.png", png.chopped(1));
     ok = ok && save(imports, "cut.gif", GifWriter::truncatedInFrame(threeFrames, 1));
     ok = ok && save(imports, "notrailer.gif", threeFrames.chopped(1));
+    // For the 2-LED, 3-line display the fuzz target reads for.
+    LegacyCardFixture card(2, 3);
+    card.setPictures(3, 25);
+    card.setSequence(0, 4, 2);
+    card.setSequence(3, 1, 7);
+    const QByteArray legacyBytes = card.bytes();
+    ok = ok && save(legacy, "three-pictures-two-sequences.bin", legacyBytes);
+    ok = ok && save(legacy, "cut.bin", legacyBytes.left(legacyBytes.size() - 10));
+    ok = ok && save(legacy, "header-only.bin", legacyBytes.left(120));
+    LegacyCardFixture empty(2, 3);
+    ok = ok && save(legacy, "empty.bin", empty.bytes());
     return ok ? 0 : 1;
 }
