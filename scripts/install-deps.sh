@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ccache pkg-config
+    clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libqt6sql6-sqlite
     libgl-dev

@@ -5,6 +5,7 @@
 #include "ui/CustomTableModel.h"
 #include "ui/MainWindow.h"
 
+#include "ProcessStats.h"
 #include "TestWorkDir.h"
 
 #include <benchmark/benchmark.h>
@@ -19,18 +20,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
 
 double cpuSeconds()
 {
@@ -66,9 +55,9 @@ void BM_ResidentMemoryOf2000Frames(benchmark::State &state)
 {
     TestWorkDir work;
     for (auto _ : state) {
-        const long before = residentKb();
+        const long before = ProcessStats::residentKb();
         MediaObject *media = buildSequence(2000);
-        const long after = residentKb();
+        const long after = ProcessStats::residentKb();
         qint64 inMemory = 0;
         for (ImageObject *image : media->frames())
             inMemory += image->memoryLedDataLength();

@@ -118,6 +118,17 @@
     </message>
 </context>
 <context>
+    <name>CardTableOfContents</name>
+    <message>
+        <source>not a card file: it is shorter than its %1-byte table of contents.</source>
+        <translation>not a card file: it is shorter than its %1-byte table of contents.</translation>
+    </message>
+    <message>
+        <source>not a card file: the table of contents has no card markers.</source>
+        <translation>not a card file: the table of contents has no card markers.</translation>
+    </message>
+</context>
+<context>
     <name>CardWriter</name>
     <message>
         <source>picture %1</source>
@@ -181,6 +192,29 @@
     <message>
         <source>The stick %1 is no longer there: it was removed or replaced after it was chosen.</source>
         <translation>The stick %1 is no longer there: it was removed or replaced after it was chosen.</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedGifQuestion</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Import the frames that can be read, or add nothing?</source>
+        <translation>Import the frames that can be read, or add nothing?</translation>
+    </message>
+    <message>
+        <source>Import the first frame</source>
+        <translation>Import the first frame</translation>
+    </message>
+    <message>
+        <source>Import %1 frames</source>
+        <translation>Import %1 frames</translation>
+    </message>
+    <message>
+        <source>Add nothing</source>
+        <translation>Add nothing</translation>
     </message>
 </context>
 <context>
@@ -366,6 +400,32 @@
     </message>
 </context>
 <context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>The playlist has %1 items, but the display plays only the first %2: items %3 to %1 will not play.</source>
+        <translation>The playlist has %1 items, but the display plays only the first %2: items %3 to %1 will not play.</translation>
+    </message>
+    <message>
+        <source>The card holds %1 pictures and frames, more than the %2 the display can count: it will not play correctly. Remove some pictures or frames.</source>
+        <translation>The card holds %1 pictures and frames, more than the %2 the display can count: it will not play correctly. Remove some pictures or frames.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">Tip</translation>
+    </message>
+    <message>
+        <source>dialog_title_downloading</source>
+        <translation type="vanished">Downloading to the U disk, Please don&apos;t cancel!</translation>
+    </message>
+    <message>
+        <source>dialog_title_download_suc</source>
+        <translation type="vanished">Download success: %1</translation>
+    </message>
+</context>
+<context>
     <name>GetImgeLocationDialog</name>
     <message>
         <source>放大图片</source>
@@ -433,6 +493,22 @@
         <source>the file is damaged or incomplete.</source>
         <translation>the file is damaged or incomplete.</translation>
     </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>the file is damaged: %1</translation>
+    </message>
+    <message>
+        <source>Only its first frame can be read.</source>
+        <translation>Only its first frame can be read.</translation>
+    </message>
+    <message>
+        <source>Only its first %1 frames can be read.</source>
+        <translation>Only its first %1 frames can be read.</translation>
+    </message>
+    <message>
+        <source>The GIF file &quot;%1&quot; is damaged: %2 %3</source>
+        <translation>The GIF file &quot;%1&quot; is damaged: %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCheck</name>
@@ -446,7 +522,74 @@
     </message>
     <message>
         <source>the file cannot be opened (%1).</source>
-        <translation>the file cannot be opened (%1).</translation>
+        <translation type="vanished">the file cannot be opened (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ImageIntegrity</name>
+    <message>
+        <source>the JPEG data stops before its end marker, so the file was cut short.</source>
+        <translation>the JPEG data stops before its end marker, so the file was cut short.</translation>
+    </message>
+    <message>
+        <source>it does not start like a JPEG file.</source>
+        <translation>it does not start like a JPEG file.</translation>
+    </message>
+    <message>
+        <source>the JPEG data is damaged: a header segment is broken.</source>
+        <translation>the JPEG data is damaged: a header segment is broken.</translation>
+    </message>
+    <message>
+        <source>the JPEG data holds no picture.</source>
+        <translation>the JPEG data holds no picture.</translation>
+    </message>
+    <message>
+        <source>the JPEG data is damaged: its picture data is out of order.</source>
+        <translation>the JPEG data is damaged: its picture data is out of order.</translation>
+    </message>
+    <message>
+        <source>it does not start like a PNG file.</source>
+        <translation>it does not start like a PNG file.</translation>
+    </message>
+    <message>
+        <source>the PNG data stops before its end chunk, so the file was cut short.</source>
+        <translation>the PNG data stops before its end chunk, so the file was cut short.</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged: a chunk has an impossible length.</source>
+        <translation>the PNG data is damaged: a chunk has an impossible length.</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged: the checksum of its %1 chunk does not match.</source>
+        <translation>the PNG data is damaged: the checksum of its %1 chunk does not match.</translation>
+    </message>
+    <message>
+        <source>it does not start like a GIF file.</source>
+        <translation>it does not start like a GIF file.</translation>
+    </message>
+    <message>
+        <source>the file ends before its first frame.</source>
+        <translation>the file ends before its first frame.</translation>
+    </message>
+    <message>
+        <source>the file ends after frame %1 without its end marker.</source>
+        <translation>the file ends after frame %1 without its end marker.</translation>
+    </message>
+    <message>
+        <source>the file ends inside frame %1.</source>
+        <translation>the file ends inside frame %1.</translation>
+    </message>
+    <message>
+        <source>the GIF data holds no frame.</source>
+        <translation>the GIF data holds no frame.</translation>
+    </message>
+    <message>
+        <source>the GIF data is damaged before its first frame.</source>
+        <translation>the GIF data is damaged before its first frame.</translation>
+    </message>
+    <message>
+        <source>the GIF data is damaged after frame %1.</source>
+        <translation>the GIF data is damaged after frame %1.</translation>
     </message>
 </context>
 <context>
@@ -836,6 +979,10 @@
         <source>&amp;Quit</source>
         <translation>&amp;Quit</translation>
     </message>
+    <message>
+        <source>Download anyway?</source>
+        <translation>Download anyway?</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -865,6 +1012,29 @@
     <message>
         <source>the file is damaged or incomplete.</source>
         <translation>the file is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>the file is damaged: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistImport</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation type="vanished">Tip</translation>
+    </message>
+    <message>
+        <source>图片最多只能包含%1张图片！</source>
+        <translation type="vanished">The picture list can hold at most %1 pictures!</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_picture</source>
+        <translation type="vanished">Import Picture File</translation>
+    </message>
+    <message>
+        <source>dialog_title_load_gif</source>
+        <translation type="vanished">Import GIF file</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1202,10 @@
         <source>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</source>
         <translation>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</translation>
     </message>
+    <message>
+        <source>The project file %1 cannot be read: %2</source>
+        <translation>The project file %1 cannot be read: %2</translation>
+    </message>
 </context>
 <context>
     <name>ProjectWriter</name>
@@ -1108,6 +1282,41 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is a named pipe (FIFO), not a file.</source>
+        <translation>it is a named pipe (FIFO), not a file.</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file.</source>
+        <translation>it is a device, not a file.</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file.</source>
+        <translation>it is a socket, not a file.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened (%1).</source>
+        <translation>the file cannot be opened (%1).</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file.</source>
+        <translation>it is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>it is a folder.</translation>
+    </message>
+    <message>
+        <source>it is also an input (%1); writing it would destroy that input.</source>
+        <translation>it is also an input (%1); writing it would destroy that input.</translation>
+    </message>
+</context>
+<context>
     <name>SelectUsbPathDialog</name>
     <message>
         <source>dialog_title_tip</source>
@@ -1166,6 +1375,41 @@
     <message>
         <source>颜色参数设置</source>
         <translation>Colour calibration</translation>
+    </message>
+</context>
+<context>
+    <name>StagedFile</name>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>cannot create a file in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: every temporary name is taken</source>
+        <translation>cannot create a file in %1: every temporary name is taken</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>writing failed: %1</source>
+        <translation>writing failed: %1</translation>
+    </message>
+    <message>
+        <source>the device took no more data; it may be full</source>
+        <translation>the device took no more data; it may be full</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the device: %1</source>
+        <translation>the data could not be flushed to the device: %1</translation>
+    </message>
+    <message>
+        <source>closing the file failed: %1</source>
+        <translation>closing the file failed: %1</translation>
+    </message>
+    <message>
+        <source>the finished file could not replace %1: %2</source>
+        <translation>the finished file could not replace %1: %2</translation>
     </message>
 </context>
 <context>

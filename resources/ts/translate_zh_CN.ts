@@ -118,6 +118,17 @@
     </message>
 </context>
 <context>
+    <name>CardTableOfContents</name>
+    <message>
+        <source>not a card file: it is shorter than its %1-byte table of contents.</source>
+        <translation>不是卡文件：它比 %1 字节的目录还短。</translation>
+    </message>
+    <message>
+        <source>not a card file: the table of contents has no card markers.</source>
+        <translation>不是卡文件：目录中没有卡文件标记。</translation>
+    </message>
+</context>
+<context>
     <name>CardWriter</name>
     <message>
         <source>picture %1</source>
@@ -181,6 +192,29 @@
     <message>
         <source>The stick %1 is no longer there: it was removed or replaced after it was chosen.</source>
         <translation>U盘 %1 已不在：它在被选择之后被拔出或更换了。</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedGifQuestion</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Import the frames that can be read, or add nothing?</source>
+        <translation>导入可以读取的帧，还是什么都不添加？</translation>
+    </message>
+    <message>
+        <source>Import the first frame</source>
+        <translation>导入第一帧</translation>
+    </message>
+    <message>
+        <source>Import %1 frames</source>
+        <translation>导入 %1 帧</translation>
+    </message>
+    <message>
+        <source>Add nothing</source>
+        <translation>不添加</translation>
     </message>
 </context>
 <context>
@@ -366,6 +400,17 @@
     </message>
 </context>
 <context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>The playlist has %1 items, but the display plays only the first %2: items %3 to %1 will not play.</source>
+        <translation>播放列表有 %1 项，但显示屏只播放前 %2 项：第 %3 至 %1 项不会播放。</translation>
+    </message>
+    <message>
+        <source>The card holds %1 pictures and frames, more than the %2 the display can count: it will not play correctly. Remove some pictures or frames.</source>
+        <translation>卡文件包含 %1 张图片和帧，超过显示屏能计数的 %2：将无法正确播放。请删除一些图片或帧。</translation>
+    </message>
+</context>
+<context>
     <name>GetImgeLocationDialog</name>
     <message>
         <source>Dialog</source>
@@ -433,6 +478,22 @@
         <source>the file is damaged or incomplete.</source>
         <translation>文件已损坏或不完整。</translation>
     </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>文件已损坏：%1</translation>
+    </message>
+    <message>
+        <source>Only its first frame can be read.</source>
+        <translation>只能读取它的第一帧。</translation>
+    </message>
+    <message>
+        <source>Only its first %1 frames can be read.</source>
+        <translation>只能读取它的前 %1 帧。</translation>
+    </message>
+    <message>
+        <source>The GIF file &quot;%1&quot; is damaged: %2 %3</source>
+        <translation>GIF 文件“%1”已损坏：%2 %3</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCheck</name>
@@ -446,7 +507,74 @@
     </message>
     <message>
         <source>the file cannot be opened (%1).</source>
-        <translation>文件无法打开（%1）。</translation>
+        <translation type="vanished">文件无法打开（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageIntegrity</name>
+    <message>
+        <source>the JPEG data stops before its end marker, so the file was cut short.</source>
+        <translation>JPEG 数据在结束标记之前中断，文件不完整。</translation>
+    </message>
+    <message>
+        <source>it does not start like a JPEG file.</source>
+        <translation>它的开头不像 JPEG 文件。</translation>
+    </message>
+    <message>
+        <source>the JPEG data is damaged: a header segment is broken.</source>
+        <translation>JPEG 数据已损坏：一个头部段已损坏。</translation>
+    </message>
+    <message>
+        <source>the JPEG data holds no picture.</source>
+        <translation>JPEG 数据中没有图像。</translation>
+    </message>
+    <message>
+        <source>the JPEG data is damaged: its picture data is out of order.</source>
+        <translation>JPEG 数据已损坏：图像数据顺序错乱。</translation>
+    </message>
+    <message>
+        <source>it does not start like a PNG file.</source>
+        <translation>它的开头不像 PNG 文件。</translation>
+    </message>
+    <message>
+        <source>the PNG data stops before its end chunk, so the file was cut short.</source>
+        <translation>PNG 数据在结束块之前中断，文件不完整。</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged: a chunk has an impossible length.</source>
+        <translation>PNG 数据已损坏：一个块的长度不可能。</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged: the checksum of its %1 chunk does not match.</source>
+        <translation>PNG 数据已损坏：%1 块的校验和不匹配。</translation>
+    </message>
+    <message>
+        <source>it does not start like a GIF file.</source>
+        <translation>它的开头不像 GIF 文件。</translation>
+    </message>
+    <message>
+        <source>the file ends before its first frame.</source>
+        <translation>文件在第一帧之前结束。</translation>
+    </message>
+    <message>
+        <source>the file ends after frame %1 without its end marker.</source>
+        <translation>文件在第 %1 帧之后结束，没有结束标记。</translation>
+    </message>
+    <message>
+        <source>the file ends inside frame %1.</source>
+        <translation>文件在第 %1 帧中间结束。</translation>
+    </message>
+    <message>
+        <source>the GIF data holds no frame.</source>
+        <translation>GIF 数据中没有帧。</translation>
+    </message>
+    <message>
+        <source>the GIF data is damaged before its first frame.</source>
+        <translation>GIF 数据在第一帧之前已损坏。</translation>
+    </message>
+    <message>
+        <source>the GIF data is damaged after frame %1.</source>
+        <translation>GIF 数据在第 %1 帧之后已损坏。</translation>
     </message>
 </context>
 <context>
@@ -836,6 +964,10 @@
         <source>&amp;Quit</source>
         <translation>退出(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Download anyway?</source>
+        <translation>仍然下载吗？</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -865,6 +997,10 @@
     <message>
         <source>the file is damaged or incomplete.</source>
         <translation>文件已损坏或不完整。</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>文件已损坏：%1</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1167,10 @@
         <source>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</source>
         <translation>无法打开项目 %1：临时文件夹 %2 放不下 %3 的数据。请释放一些磁盘空间后再打开。</translation>
     </message>
+    <message>
+        <source>The project file %1 cannot be read: %2</source>
+        <translation>无法读取项目文件 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ProjectWriter</name>
@@ -1107,6 +1247,41 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is a named pipe (FIFO), not a file.</source>
+        <translation>它是命名管道（FIFO），不是文件。</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file.</source>
+        <translation>它是设备，不是文件。</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file.</source>
+        <translation>它是套接字，不是文件。</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened (%1).</source>
+        <translation>无法打开文件（%1）。</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file.</source>
+        <translation>它是文件夹，不是文件。</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>它是文件夹。</translation>
+    </message>
+    <message>
+        <source>it is also an input (%1); writing it would destroy that input.</source>
+        <translation>它同时也是输入文件（%1）；写入它会毁掉该输入。</translation>
+    </message>
+</context>
+<context>
     <name>SelectUsbPathDialog</name>
     <message>
         <source>选择U盘路径</source>
@@ -1165,6 +1340,41 @@
     <message>
         <source>颜色参数设置</source>
         <translation>颜色参数设置</translation>
+    </message>
+</context>
+<context>
+    <name>StagedFile</name>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>无法在 %1 中创建文件：%2</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: every temporary name is taken</source>
+        <translation>无法在 %1 中创建文件：所有临时文件名都已被占用</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>文件未打开</translation>
+    </message>
+    <message>
+        <source>writing failed: %1</source>
+        <translation>写入失败：%1</translation>
+    </message>
+    <message>
+        <source>the device took no more data; it may be full</source>
+        <translation>设备无法再写入数据；可能已满</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the device: %1</source>
+        <translation>数据无法写入设备：%1</translation>
+    </message>
+    <message>
+        <source>closing the file failed: %1</source>
+        <translation>关闭文件失败：%1</translation>
+    </message>
+    <message>
+        <source>the finished file could not replace %1: %2</source>
+        <translation>写好的文件无法替换 %1：%2</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,17 @@
     </message>
 </context>
 <context>
+    <name>CardTableOfContents</name>
+    <message>
+        <source>not a card file: it is shorter than its %1-byte table of contents.</source>
+        <translation>不是卡檔案：它比 %1 位元組的目錄還短。</translation>
+    </message>
+    <message>
+        <source>not a card file: the table of contents has no card markers.</source>
+        <translation>不是卡檔案：目錄中沒有卡檔案標記。</translation>
+    </message>
+</context>
+<context>
     <name>CardWriter</name>
     <message>
         <source>picture %1</source>
@@ -181,6 +192,29 @@
     <message>
         <source>The stick %1 is no longer there: it was removed or replaced after it was chosen.</source>
         <translation>USB手指 %1 已不在：它在被選擇之後被拔出或更換了。</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedGifQuestion</name>
+    <message>
+        <source>dialog_title_tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Import the frames that can be read, or add nothing?</source>
+        <translation>匯入可以讀取的影格，還是甚麼都不加入？</translation>
+    </message>
+    <message>
+        <source>Import the first frame</source>
+        <translation>匯入第一個影格</translation>
+    </message>
+    <message>
+        <source>Import %1 frames</source>
+        <translation>匯入 %1 個影格</translation>
+    </message>
+    <message>
+        <source>Add nothing</source>
+        <translation>不加入</translation>
     </message>
 </context>
 <context>
@@ -366,6 +400,17 @@
     </message>
 </context>
 <context>
+    <name>DownloadChecks</name>
+    <message>
+        <source>The playlist has %1 items, but the display plays only the first %2: items %3 to %1 will not play.</source>
+        <translation>播放清單有 %1 項，但顯示屏只播放首 %2 項：第 %3 至 %1 項不會播放。</translation>
+    </message>
+    <message>
+        <source>The card holds %1 pictures and frames, more than the %2 the display can count: it will not play correctly. Remove some pictures or frames.</source>
+        <translation>卡檔案包含 %1 張圖片和影格，超過顯示屏能計算的 %2：將無法正確播放。請刪除一些圖片或影格。</translation>
+    </message>
+</context>
+<context>
     <name>GetImgeLocationDialog</name>
     <message>
         <source>Dialog</source>
@@ -433,6 +478,22 @@
         <source>the file is damaged or incomplete.</source>
         <translation>檔案已損壞或不完整。</translation>
     </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>檔案已損壞：%1</translation>
+    </message>
+    <message>
+        <source>Only its first frame can be read.</source>
+        <translation>只能讀取它的第一個影格。</translation>
+    </message>
+    <message>
+        <source>Only its first %1 frames can be read.</source>
+        <translation>只能讀取它的首 %1 個影格。</translation>
+    </message>
+    <message>
+        <source>The GIF file &quot;%1&quot; is damaged: %2 %3</source>
+        <translation>GIF 檔案「%1」已損壞：%2 %3</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCheck</name>
@@ -446,7 +507,74 @@
     </message>
     <message>
         <source>the file cannot be opened (%1).</source>
-        <translation>檔案無法開啟（%1）。</translation>
+        <translation type="vanished">檔案無法開啟（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageIntegrity</name>
+    <message>
+        <source>the JPEG data stops before its end marker, so the file was cut short.</source>
+        <translation>JPEG 資料在結束標記之前中斷，檔案不完整。</translation>
+    </message>
+    <message>
+        <source>it does not start like a JPEG file.</source>
+        <translation>它的開頭不像 JPEG 檔案。</translation>
+    </message>
+    <message>
+        <source>the JPEG data is damaged: a header segment is broken.</source>
+        <translation>JPEG 資料已損壞：一個標頭段已損壞。</translation>
+    </message>
+    <message>
+        <source>the JPEG data holds no picture.</source>
+        <translation>JPEG 資料中沒有圖像。</translation>
+    </message>
+    <message>
+        <source>the JPEG data is damaged: its picture data is out of order.</source>
+        <translation>JPEG 資料已損壞：圖像資料次序錯亂。</translation>
+    </message>
+    <message>
+        <source>it does not start like a PNG file.</source>
+        <translation>它的開頭不像 PNG 檔案。</translation>
+    </message>
+    <message>
+        <source>the PNG data stops before its end chunk, so the file was cut short.</source>
+        <translation>PNG 資料在結束區塊之前中斷，檔案不完整。</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged: a chunk has an impossible length.</source>
+        <translation>PNG 資料已損壞：一個區塊的長度不可能。</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged: the checksum of its %1 chunk does not match.</source>
+        <translation>PNG 資料已損壞：%1 區塊的校驗碼不符。</translation>
+    </message>
+    <message>
+        <source>it does not start like a GIF file.</source>
+        <translation>它的開頭不像 GIF 檔案。</translation>
+    </message>
+    <message>
+        <source>the file ends before its first frame.</source>
+        <translation>檔案在第一個影格之前結束。</translation>
+    </message>
+    <message>
+        <source>the file ends after frame %1 without its end marker.</source>
+        <translation>檔案在第 %1 個影格之後結束，沒有結束標記。</translation>
+    </message>
+    <message>
+        <source>the file ends inside frame %1.</source>
+        <translation>檔案在第 %1 個影格中間結束。</translation>
+    </message>
+    <message>
+        <source>the GIF data holds no frame.</source>
+        <translation>GIF 資料中沒有影格。</translation>
+    </message>
+    <message>
+        <source>the GIF data is damaged before its first frame.</source>
+        <translation>GIF 資料在第一個影格之前已損壞。</translation>
+    </message>
+    <message>
+        <source>the GIF data is damaged after frame %1.</source>
+        <translation>GIF 資料在第 %1 個影格之後已損壞。</translation>
     </message>
 </context>
 <context>
@@ -836,6 +964,10 @@
         <source>&amp;Quit</source>
         <translation>結束(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Download anyway?</source>
+        <translation>仍然下載嗎？</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -865,6 +997,10 @@
     <message>
         <source>the file is damaged or incomplete.</source>
         <translation>檔案已損壞或不完整。</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>檔案已損壞：%1</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1167,10 @@
         <source>Cannot open the project %1: the scratch folder %2 cannot take the data of %3. Free some disk space and open it again.</source>
         <translation>無法開啟專案 %1：暫存資料夾 %2 放不下 %3 的資料。請釋放一些磁碟空間後再開啟。</translation>
     </message>
+    <message>
+        <source>The project file %1 cannot be read: %2</source>
+        <translation>無法讀取項目檔案 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ProjectWriter</name>
@@ -1107,6 +1247,41 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is a named pipe (FIFO), not a file.</source>
+        <translation>它是具名管道（FIFO），不是檔案。</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file.</source>
+        <translation>它是裝置，不是檔案。</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file.</source>
+        <translation>它是通訊端，不是檔案。</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>它不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened (%1).</source>
+        <translation>無法開啟檔案（%1）。</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file.</source>
+        <translation>它是資料夾，不是檔案。</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>它是資料夾。</translation>
+    </message>
+    <message>
+        <source>it is also an input (%1); writing it would destroy that input.</source>
+        <translation>它同時也是輸入檔案（%1）；寫入它會毀掉該輸入。</translation>
+    </message>
+</context>
+<context>
     <name>SelectUsbPathDialog</name>
     <message>
         <source>选择U盘路径</source>
@@ -1165,6 +1340,41 @@
     <message>
         <source>颜色参数设置</source>
         <translation>顏色參數設定</translation>
+    </message>
+</context>
+<context>
+    <name>StagedFile</name>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>無法在 %1 中建立檔案：%2</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: every temporary name is taken</source>
+        <translation>無法在 %1 中建立檔案：所有暫存檔名都已被佔用</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>檔案未開啟</translation>
+    </message>
+    <message>
+        <source>writing failed: %1</source>
+        <translation>寫入失敗：%1</translation>
+    </message>
+    <message>
+        <source>the device took no more data; it may be full</source>
+        <translation>裝置無法再寫入資料；可能已滿</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the device: %1</source>
+        <translation>資料無法寫入裝置：%1</translation>
+    </message>
+    <message>
+        <source>closing the file failed: %1</source>
+        <translation>關閉檔案失敗：%1</translation>
+    </message>
+    <message>
+        <source>the finished file could not replace %1: %2</source>
+        <translation>寫好的檔案無法取代 %1：%2</translation>
     </message>
 </context>
 <context>

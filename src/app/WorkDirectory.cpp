@@ -130,7 +130,37 @@ void WorkDirectory::init(const QString &currentDir)
     }
     const QString root = chooseTempRoot(work);
     WorkDirectory::removeDeadRuns(root);
+    // The command-line tool's runs live in the fallback root.
+    if (QDir::cleanPath(fallbackTempDir()) != QDir::cleanPath(root))
+        WorkDirectory::removeDeadRuns(fallbackTempDir());
     setTempDir(startRun(root), root);
+}
+
+void WorkDirectory::initForTool(const QString &currentDir)
+{
+    const QString work = QDir::fromNativeSeparators(QDir::cleanPath(currentDir));
+    {
+        QMutexLocker locker(&g_lock);
+        g_workDir = work;
+        g_lastUsedFolder = work;
+    }
+    const QString fallback = fallbackTempDir();
+    QDir().mkpath(QFileInfo(fallback).absolutePath());
+    QString root = prepareRoot(fallback);
+    if (root.isEmpty())
+        root = lastResortTempDir();
+    removeDeadRuns(root);
+    setTempDir(startRun(root), root);
+}
+
+void WorkDirectory::endRun()
+{
+    if (!g_runLock)
+        return;
+    cleanUp(g_runFolder);
+    delete g_runLock; // unlocks and removes the lock file
+    g_runLock = nullptr;
+    g_runFolder.clear();
 }
 
 void WorkDirectory::initPrivate(const QString &ownedDir)

@@ -23,8 +23,15 @@ public:
     // temp root, removes the folders of dead runs there and starts this run's.
     static void init(const QString &currentDir);
     // Uses the given folder as work directory and "temp" inside it as temp
-    // directory, unconditionally (the command-line tool and tests own it).
+    // directory, unconditionally (tests own it).
     static void initPrivate(const QString &ownedDir);
+    // For the command-line tool: a run folder of its own in the fallback temp
+    // root (never a "temp" folder where the user happens to stand), after the
+    // folders of ended runs there were removed, so that a killed run's
+    // scratch files go at the next start of either program.
+    static void initForTool(const QString &currentDir);
+    // Removes this run's folder and its lock now (the tool, at its end).
+    static void endRun();
 
     static QString workDir();
     static QString lastUsedFolder();

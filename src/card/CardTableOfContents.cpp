@@ -30,6 +30,29 @@ quint8 CardTableOfContents::timeByte(double seconds)
     return tenths >= 255 ? 255 : quint8(tenths);
 }
 
+CardTableOfContents::Contents CardTableOfContents::read(const QByteArray &bytes)
+{
+    Contents contents;
+    if (bytes.size() < size) {
+        contents.problem = tr("not a card file: it is shorter than its %1-byte table of contents.").arg(size);
+        return contents;
+    }
+    const auto word = [&bytes](int at) { return (quint8(bytes.at(at)) << 8) | quint8(bytes.at(at + 1)); };
+    if (!bytes.startsWith(QByteArray::fromRawData(header, sizeof header))
+        || bytes.mid(trailerOffset + 8, 8) != QByteArray::fromRawData(trailer + 8, 8)) {
+        contents.problem = tr("not a card file: the table of contents has no card markers.");
+        return contents;
+    }
+    contents.blocks = word(8);
+    for (int e = 0; e < maxEntries; ++e) {
+        const int at = entriesOffset + e * entrySize;
+        if (bytes.mid(at, entrySize).count('\0') == entrySize)
+            continue;
+        contents.entries.append({word(at), word(at + 2), quint8(bytes.at(at + 4)), quint8(bytes.at(at + 5))});
+    }
+    return contents;
+}
+
 quint8 CardTableOfContents::repeatByte(int loops)
 {
     // Capped like the time byte: 300 loops must not play as 44.

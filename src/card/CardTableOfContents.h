@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
+#include <QString>
 
 class ImageObject;
 class MediaObject;
@@ -10,6 +12,7 @@ class MediaObject;
 // the block count, 500 six-byte entries, trailer, zero fill.
 class CardTableOfContents
 {
+    Q_DECLARE_TR_FUNCTIONS(CardTableOfContents)
 public:
     static constexpr int size = 4096;
     static constexpr int maxEntries = 500;
@@ -29,6 +32,21 @@ public:
     static QByteArray build(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences);
     // Whether a table read back carries the header and trailer markers that build() writes.
     static bool hasMarkers(const QByteArray &table);
+
+    // One used entry of a table read back.
+    struct Entry {
+        int firstBlock = 0;
+        int lastBlock = 0;
+        int time = 0;   // byte 4: tenths of a second for a picture, 1 for a sequence
+        int repeat = 0; // byte 5: 1 for a picture, the loop count for a sequence
+    };
+    struct Contents {
+        QString problem; // empty when bytes start with a table of contents
+        int blocks = 0;  // as stored: modulo 65536
+        QList<Entry> entries; // the entries that are not all zero, in table order
+    };
+    // Reads the table at the start of bytes (a whole card or its first size bytes).
+    static Contents read(const QByteArray &bytes);
 
 private:
     static void appendEntry(QByteArray &table, qint64 first, qint64 last, quint8 b4, quint8 b5);

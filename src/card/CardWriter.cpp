@@ -6,15 +6,12 @@
 #include "display/MediaObject.h"
 #include "display/PolarSampling.h"
 #include "card/CardLog.h"
+#include "card/StagedFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStorageInfo>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -26,38 +23,6 @@ CardWriteResult failure(const QString &path, const QString &message)
     result.path = path;
     result.message = message;
     return result;
-}
-
-// File systems that cannot sync (some FUSE drivers) say so; that is not a failure.
-bool syncUnsupported(int error)
-{
-    return error == EINVAL || error == ENOTSUP || error == ENOSYS || error == EROFS;
-}
-
-// A short write (the device filling up) is retried, so that the error that
-// stops it is the one reported.
-bool writeAll(QSaveFile &file, const QByteArray &data)
-{
-    qint64 done = 0;
-    while (done < data.size()) {
-        const qint64 n = file.write(data.constData() + done, data.size() - done);
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
-QString syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return qt_error_string(errno);
-    QString problem;
-    if (::fsync(fd) != 0 && !syncUnsupported(errno))
-        problem = qt_error_string(errno);
-    ::close(fd);
-    return problem;
 }
 
 } // namespace
@@ -128,7 +93,7 @@ QString CardWriter::spaceProblem(const QString &path, qint64 needed, Replace rep
         .arg(path, locale.formattedDataSize(needed), locale.formattedDataSize(usable), folder);
 }
 
-bool CardWriter::writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result)
+bool CardWriter::writeBlock(StagedFile &file, const Block &block, int number, CardWriteResult &result)
 {
     QByteArray data = block.record->ledData();
     if (data.size() != block.expectedLength) {
@@ -138,18 +103,9 @@ bool CardWriter::writeBlock(QSaveFile &file, const Block &block, int number, Car
         result.problemNames.append(block.name);
         result.problemBlocks.append(number);
     }
-    const bool written = writeAll(file, data);
+    const bool written = file.write(data);
     qCDebug(lcCard) << "#MainWindow# downToUsb2 image bytes length = " << block.record->memoryLedDataLength();
     return written;
-}
-
-QString CardWriter::syncProblem(QSaveFile &file)
-{
-    if (!file.flush())
-        return file.errorString();
-    if (::fsync(file.handle()) != 0 && !syncUnsupported(errno))
-        return qt_error_string(errno);
-    return QString();
 }
 
 QString CardWriter::problemSummary(const CardWriteResult &result)
@@ -162,16 +118,16 @@ QString CardWriter::problemSummary(const CardWriteResult &result)
         .arg(result.path, names.join(QLatin1String(", ")));
 }
 
-QString CardWriter::streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
+QString CardWriter::streamProblem(StagedFile &file, const QByteArray &table, const QList<Block> &blocks,
                                   CardWriteResult &result) const
 {
     qCDebug(lcCard) << "#MainWindow# downToUsb2 bytes length = " << table.size();
-    bool written = writeAll(file, table);
+    bool written = file.write(table);
     for (int i = 0; written && i < blocks.size() && !cancelled(); ++i)
         written = writeBlock(file, blocks[i], i + 1, result);
     if (cancelled())
         return QString();
-    return written ? syncProblem(file) : file.errorString();
+    return written && file.finish() ? QString() : file.errorString();
 }
 
 CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QList<MediaObject *> &sequences,
@@ -195,33 +151,35 @@ CardWriteResult CardWriter::write(const QList<ImageObject *> &pictures, const QL
     const QString oldCardNote = makeRoom ? QLatin1Char(' ') + tr("The old card file was removed to make room.")
                                          : QString();
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Partial cards of downloads that were killed; never anything else.
+    for (const QString &leftover : StagedFile::removeLeftovers(QFileInfo(path).absolutePath()))
+        qCDebug(lcCard) << "#CardWriter# removed the partial card of an ended download" << leftover;
+    StagedFile file(path, steps ? *steps : WriteSteps::system());
+    if (!file.open())
         return failure(path, tr("Cannot create the card file %1: %2.").arg(path, file.errorString()));
     CardWriteResult result;
     result.path = path;
     const QString notWritten = streamProblem(file, table, blocks, result);
     if (cancelled()) {
-        file.cancelWriting();
+        file.discard();
         return failure(path, tr("The download to %1 was cancelled; the card file was not saved.").arg(path)
                                  + oldCardNote);
     }
     if (!notWritten.isEmpty()) {
-        file.cancelWriting();
+        file.discard();
         return failure(path, tr("Writing the card file %1 failed: %2. The stick may be full or was removed; "
                                 "the card file was not saved.").arg(path, notWritten) + oldCardNote);
     }
     const QString goneSince = stick.problem();
     if (!goneSince.isEmpty()) {
-        file.cancelWriting();
+        file.discard();
         return failure(path, goneSince + QLatin1Char(' ') + tr("The card file %1 was not saved.").arg(path));
     }
-    if (!file.commit())
+    if (!file.commit() && !file.isInPlace())
         return failure(path, tr("The card file %1 could not be saved: %2.").arg(path, file.errorString()));
-    const QString notConfirmed = syncFolder(QFileInfo(path).absolutePath());
-    if (!notConfirmed.isEmpty())
+    if (!file.errorString().isEmpty())
         return failure(path, tr("The card file %1 was written, but the stick did not confirm it: %2. "
-                                "Download again before removing the stick.").arg(path, notConfirmed));
+                                "Download again before removing the stick.").arg(path, file.errorString()));
     result.ok = true;
     if (!result.problemBlocks.isEmpty())
         result.message = problemSummary(result);

@@ -12,7 +12,8 @@
 
 class ImageObject;
 class MediaObject;
-class QSaveFile;
+class StagedFile;
+class WriteSteps;
 
 // Writes a playlist to a card file: the table of contents, then one block per
 // picture and per frame. The blocks are streamed one at a time into a
@@ -30,6 +31,9 @@ public:
     void setFreeSpaceQuery(FreeSpaceQuery query);
     // Checked before every block: once set, the download stops and saves nothing.
     void setCancelFlag(const std::atomic<bool> *flag) { cancel = flag; }
+    // The system calls the card file is written with; tests hand in ones
+    // that fail. Not owned; the real calls when none is set.
+    void setWriteSteps(WriteSteps *calls) { steps = calls; }
     static qint64 storageFreeSpace(const QString &folder);
     // Free bytes of a volume from its reported sizes; -1 (unknown) when it
     // reports no total size at all, as some drivers do.
@@ -58,14 +62,14 @@ private:
     static int expectedLength(ImageObject *record);
     // Empty when the card fits; sets makeRoom when it fits only in the old card's place.
     QString spaceProblem(const QString &path, qint64 needed, Replace replace, bool &makeRoom) const;
-    static bool writeBlock(QSaveFile &file, const Block &block, int number, CardWriteResult &result);
-    static QString syncProblem(QSaveFile &file);
+    static bool writeBlock(StagedFile &file, const Block &block, int number, CardWriteResult &result);
     // Empty when the table and every block reached the device; else the reason.
-    QString streamProblem(QSaveFile &file, const QByteArray &table, const QList<Block> &blocks,
+    QString streamProblem(StagedFile &file, const QByteArray &table, const QList<Block> &blocks,
                           CardWriteResult &result) const;
     bool cancelled() const { return cancel && cancel->load(); }
     static QString problemSummary(const CardWriteResult &result);
 
     FreeSpaceQuery freeSpace;
     const std::atomic<bool> *cancel = nullptr;
+    WriteSteps *steps = nullptr;
 };

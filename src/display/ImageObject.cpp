@@ -193,4 +193,7 @@ void ImageObject::removeTempFiles()
         QFile::remove(bufferFile);
     QFile::remove(thumbnailPath());
     QFile::remove(previewPath());
+    // Never a file of the user's, whatever the flag says.
+    if (sourceIsScratch && source.startsWith(WorkDirectory::tempDir()))
+        QFile::remove(source);
 }

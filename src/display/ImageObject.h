@@ -34,6 +34,10 @@ public:
     void setIndex(int index) { imageIndex = index; }
     QString sourcePath() const { return source; }
     void setSourcePath(const QString &path) { source = path; }
+    // The source file is a copy the program made in this run's scratch
+    // folder: it goes with the record's other scratch files, so that
+    // importing and deleting leaves the scratch folder as it was.
+    void setSourceIsScratch(bool scratch) { sourceIsScratch = scratch; }
     double displayTime() const { return time; }
     void setDisplayTime(double seconds) { time = seconds; }
     float captureTime() const { return capture; }
@@ -87,6 +91,7 @@ private:
     QRect crop;
     int objectId;
     QMutex fileLock; // serialises the scratch files and the LED line data
+    bool sourceIsScratch = false;
     QString bufferFile;
     int storedLength = 0;
 };

@@ -1,5 +1,7 @@
 #include "import/ImageFileCheck.h"
 
+#include "app/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -7,6 +9,10 @@
 
 QString ImageFileCheck::open(QFile &device, const QString &folderReason)
 {
+    // FIFOs and devices first: they look empty, and opening them can block.
+    const QString special = RegularFile::specialKind(device.fileName());
+    if (!special.isEmpty())
+        return special;
     const QFileInfo info(device.fileName());
     if (!info.exists())
         return tr("the file does not exist.");
@@ -14,9 +20,7 @@ QString ImageFileCheck::open(QFile &device, const QString &folderReason)
         return folderReason;
     if (info.size() == 0)
         return tr("the file is empty.");
-    if (!device.open(QIODevice::ReadOnly))
-        return tr("the file cannot be opened (%1).").arg(device.errorString());
-    return QString();
+    return RegularFile::openForReading(device);
 }
 
 bool ImageFileCheck::tooLarge(const QSize &size)

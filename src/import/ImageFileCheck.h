@@ -11,8 +11,9 @@ class ImageFileCheck
 {
     Q_DECLARE_TR_FUNCTIONS(ImageFileCheck)
 public:
-    // Opens device for reading. Empty on success; otherwise a sentence such as
-    // "the file is empty.", with folderReason said for a folder.
+    // Opens device for reading, only when it is a regular file and never
+    // blocking. Empty on success; otherwise a sentence such as "the file is
+    // empty.", with folderReason said for a folder.
     static QString open(QFile &device, const QString &folderReason);
     // Decoding a picture this size would pass the reader's allocation limit.
     static bool tooLarge(const QSize &size);

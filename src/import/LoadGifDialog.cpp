@@ -166,6 +166,7 @@ bool LoadGifDialog::convertFrame(const QImage &canvas, int frameNumber)
     ++g_nextFileNumber;
 
     auto *record = new ImageObject(frameNumber + 1, path, frameDisplayTime, ImageObject::GifFrame);
+    record->setSourceIsScratch(true);
     PolarSampling::imageToLedData(canvas, record); // the canvas is exactly what the file holds
     frames.append(record);
     return true;

@@ -1,21 +1,29 @@
 #include "import/PictureLoader.h"
 
 #include "import/ImageFileCheck.h"
+#include "import/ImageIntegrity.h"
 
 #include <QFile>
 #include <QImageReader>
 
-PictureLoader::PictureLoader(const QString &path) : file(path)
+PictureLoader::PictureLoader(const QString &path, Damaged damaged) : file(path)
 {
-    failure = read();
+    failure = read(damaged);
 }
 
-QString PictureLoader::read()
+QString PictureLoader::read(Damaged damaged)
 {
     QFile device(file);
     const QString unopened = ImageFileCheck::open(device, tr("it is a folder, not a picture file."));
     if (!unopened.isEmpty())
         return unopened;
+
+    // Before the reader starts: it reads the header and the data in one go.
+    // Only the first frame of a GIF makes the picture.
+    const ImageIntegrity::Finding integrity = ImageIntegrity::check(device, QImageReader::imageFormat(&device));
+    const bool partial = integrity.damaged && integrity.wholeFrames < 1;
+    if (partial && damaged == Damaged::Refuse)
+        return tr("the file is damaged: %1").arg(integrity.reason);
 
     // No file name given to the reader: the content decides, not the suffix.
     QImageReader reader(&device);
@@ -27,6 +35,8 @@ QString PictureLoader::read()
     decoded = reader.read();
     if (decoded.isNull())
         return tr("the file is damaged or incomplete.");
+    if (partial)
+        damageFound = integrity.reason;
     return QString();
 }
 

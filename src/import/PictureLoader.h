@@ -16,10 +16,17 @@ class PictureLoader
 public:
     static constexpr int previewSide = 300;
 
+    // What to do with a file whose data is cut short or damaged, which Qt's
+    // reader still decodes in part (a JPEG cut in half is half grey).
+    enum class Damaged { Refuse, Keep };
+
     // Reads the file at once. Whatever the name says, the content decides the format.
-    explicit PictureLoader(const QString &path);
+    explicit PictureLoader(const QString &path, Damaged damaged = Damaged::Refuse);
 
     bool isLoaded() const { return !decoded.isNull(); }
+    // Loaded in part only (Damaged::Keep); damage() says what is wrong.
+    bool isDamaged() const { return !damageFound.isEmpty(); }
+    QString damage() const { return damageFound; }
     QString path() const { return file; }
     // Empty when loaded; otherwise a sentence such as "the file is empty."
     QString reason() const { return failure; }
@@ -36,9 +43,10 @@ public:
     static QRect centredSquare(const QSize &size);
 
 private:
-    QString read();
+    QString read(Damaged damaged);
 
     QString file;
+    QString damageFound;
     QImage decoded;
     QString failure;
 };

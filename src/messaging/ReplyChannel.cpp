@@ -12,7 +12,7 @@ ReplyChannel::ReplyChannel(QObject *parent) : QObject(parent)
 
 ReplyChannel::~ReplyChannel()
 {
-    QSet<Message *> left;
+    QList<Message *> left;
     {
         const std::lock_guard<std::mutex> locker(lock);
         left.swap(inFlight);
@@ -26,9 +26,9 @@ void ReplyChannel::post(Message *msg)
         return;
     {
         const std::lock_guard<std::mutex> locker(lock);
-        inFlight.insert(msg);
+        inFlight.append(msg);
     }
-    emit posted(msg);
+    emit posted();
 }
 
 int ReplyChannel::pendingCount() const
@@ -37,12 +37,14 @@ int ReplyChannel::pendingCount() const
     return int(inFlight.size());
 }
 
-void ReplyChannel::deliver(Message *msg)
+void ReplyChannel::deliver()
 {
+    Message *msg = nullptr;
     {
         const std::lock_guard<std::mutex> locker(lock);
-        if (!inFlight.remove(msg))
-            return; // not ours, or already freed
+        if (inFlight.isEmpty())
+            return;
+        msg = inFlight.takeFirst();
     }
     if (!isSignalConnected(QMetaMethod::fromSignal(&ReplyChannel::received))) {
         delete msg; // nobody to own it

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
-#include <QSet>
 
 #include <mutex>
 
@@ -29,13 +29,15 @@ public:
 signals:
     // The channel's thread. The receiving slot owns msg.
     void received(Message *msg);
-    // Internal: the queued hop from the posting thread.
-    void posted(Message *msg);
+    // Internal: the queued hop from the posting thread, one per report. It
+    // carries no argument: the report itself goes through the locked queue,
+    // where the thread sanitizer sees it change hands.
+    void posted();
 
 private slots:
-    void deliver(Message *msg);
+    void deliver();
 
 private:
     mutable std::mutex lock;
-    QSet<Message *> inFlight;
+    QList<Message *> inFlight; // in the order posted
 };

@@ -1,5 +1,7 @@
 #include "project/ProjectReader.h"
 
+#include "app/RegularFile.h"
+
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -93,9 +95,10 @@ QString ProjectReader::headerProblem(const QString &path)
         return tr("The project file %1 does not exist.").arg(path);
     if (info.isDir())
         return tr("%1 is a folder, not a project file.").arg(path);
+    // A pipe or a device would block the read below and the database open after it.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("The project file %1 cannot be read: %2.").arg(path, file.errorString());
+    if (const QString why = RegularFile::openForReading(file); !why.isEmpty())
+        return tr("The project file %1 cannot be read: %2").arg(path, why);
     if (file.size() == 0)
         return tr("%1 is not a Rotavue project: the file is empty.").arg(path);
     const QByteArray head = file.read(headerSize);
@@ -109,7 +112,7 @@ QString ProjectReader::headerProblem(const QString &path)
 bool ProjectReader::looksLikeProject(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file).isEmpty())
         return false;
     const QByteArray head = file.read(headerSize);
     // SQLite keeps the application id big-endian at offset 68 of its header.

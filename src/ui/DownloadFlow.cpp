@@ -37,7 +37,7 @@ bool DownloadFlow::confirm(const QString &text)
            == QMessageBox::Ok;
 }
 
-// Asked before anything is chosen: an empty card, and times the card cannot hold.
+// Asked before anything is chosen: an empty card, more than the display plays, and times the card cannot hold.
 bool DownloadFlow::confirmPlaylist()
 {
     const QList<ImageObject *> pictures = pictureModel->objectsOf<ImageObject>();
@@ -45,6 +45,11 @@ bool DownloadFlow::confirmPlaylist()
         && !confirm(tr("The playlist is empty: the card file will hold nothing to show. "
                        "Download an empty card anyway?")))
         return false;
+    // Written as the format says all the same; the user decides.
+    for (const QString &limit : DownloadChecks::cardLimits(pictures, sequenceModel->objectsOf<MediaObject>())) {
+        if (!confirm(limit + QLatin1Char(' ') + tr("Download anyway?")))
+            return false;
+    }
     const QList<int> rows = DownloadChecks::rowsBeyondLongestTime(pictures);
     if (rows.isEmpty())
         return true;

@@ -192,7 +192,9 @@ QList<MediaObject *> MainWindow::sequenceList() const
 
 void MainWindow::addPicture(ImageObject *object)
 {
-    object->setSourcePath(ScratchCopy::copyPicture(object->sourcePath()));
+    const QString copy = ScratchCopy::copyPicture(object->sourcePath());
+    object->setSourceIsScratch(copy != object->sourcePath());
+    object->setSourcePath(copy);
     imageModel->appendNumbered(object);
     selectRow(ui->tableView, imageModel->rowCount() - 1);
 }
@@ -201,6 +203,7 @@ void MainWindow::addPictureFile(const QString &path)
 {
     const QString copy = ScratchCopy::copyPicture(path);
     auto *object = new ImageObject(imageModel->nextIndex(), copy, 5, ImageObject::PictureFile);
+    object->setSourceIsScratch(copy != path);
     PolarSampling::imageToLedData(QImage(copy), object);
     imageModel->appendItems({CustomTableItem(object)});
     selectRow(ui->tableView, imageModel->rowCount() - 1);

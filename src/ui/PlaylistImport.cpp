@@ -7,6 +7,7 @@
 #include "import/LoadImagesDialog.h"
 #include "import/PictureLimit.h"
 #include "ui/CustomTableModel.h"
+#include "ui/DamagedGifQuestion.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -67,11 +68,15 @@ bool PlaylistImport::chooseGif()
 
 void PlaylistImport::importGif(const QString &path)
 {
-    const QString problem = GifFrameSource::checkFile(path);
+    ImageIntegrity::Finding damage;
+    const QString problem = GifFrameSource::checkFile(path, &damage);
     if (!problem.isEmpty()) {
         QMessageBox::information(window, tr("dialog_title_tip"), problem, QMessageBox::Ok);
         return;
     }
+    // The dialog reads only the whole frames of a damaged file.
+    if (damage.damaged && !DamagedGifQuestion::keepFrames(window, path, damage))
+        return;
     LoadGifDialog dialog(path, window);
     if (dialog.exec() != QDialog::Accepted)
         return;

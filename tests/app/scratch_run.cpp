@@ -1,5 +1,6 @@
 // One Rotavue run for the two-process test: starts up in the work folder
-// given, leaves a scratch file, says where, and waits for stdin to close.
+// given (as the command-line tool does with "--tool"), leaves a scratch file,
+// says where, and waits for stdin to close.
 #include "app/WorkDirectory.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Rotavue"));
     if (argc < 2)
         return 2;
-    WorkDirectory::init(QString::fromLocal8Bit(argv[1]));
+    if (argc > 2 && QByteArray(argv[2]) == "--tool")
+        WorkDirectory::initForTool(QString::fromLocal8Bit(argv[1]));
+    else
+        WorkDirectory::init(QString::fromLocal8Bit(argv[1]));
     if (!WorkDirectory::ensureTempDir())
         return 1;
     QFile scratch(WorkDirectory::tempDir() + QStringLiteral("1_1.png"));

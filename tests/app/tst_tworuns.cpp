@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,11 +16,16 @@ struct Run {
     QString scratch; // its scratch folder, with a trailing '/'
 };
 
-Run start(const QString &work)
+Run start(const QString &work, const QString &cacheHome = QString(), const QStringList &options = {})
 {
     Run run;
     run.process = std::make_unique<QProcess>();
-    run.process->start(QStringLiteral(SCRATCH_RUN), {work});
+    if (!cacheHome.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
+        run.process->setProcessEnvironment(environment);
+    }
+    run.process->start(QStringLiteral(SCRATCH_RUN), QStringList{work} + options);
     if (run.process->waitForStarted(5000) && run.process->waitForReadyRead(10000))
         run.scratch = QString::fromLocal8Bit(run.process->readLine()).trimmed();
     return run;
@@ -38,7 +44,28 @@ class TestTwoRuns : public QObject
     Q_OBJECT
 private slots:
     void secondRunKeepsTheFirstRunsFiles();
+    void killedToolRunGoesAtTheWindowsNextStart();
 };
+
+// The command-line tool keeps its runs in the cache folder, not where it
+// stands; a killed one goes when the window starts next, and the window's
+// own scratch folder is elsewhere.
+void TestTwoRuns::killedToolRunGoesAtTheWindowsNextStart()
+{
+    QTemporaryDir work;
+    const QString cache = work.filePath(QStringLiteral("cache"));
+    Run tool = start(work.path(), cache, {QStringLiteral("--tool")});
+    QVERIFY2(tool.scratch.startsWith(cache + QStringLiteral("/rotavue/temp/run-")), qPrintable(tool.scratch));
+    QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("temp"))));
+    tool.process->kill();
+    QVERIFY(tool.process->waitForFinished(5000));
+    QVERIFY(QFileInfo::exists(tool.scratch));
+
+    Run window = start(work.path(), cache);
+    QVERIFY(window.scratch.startsWith(work.path() + QStringLiteral("/temp/run-")));
+    QVERIFY2(!QFileInfo::exists(tool.scratch), "the killed tool run's folder is removed");
+    finish(window);
+}
 
 void TestTwoRuns::secondRunKeepsTheFirstRunsFiles()
 {

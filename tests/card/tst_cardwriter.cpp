@@ -1,3 +1,4 @@
+#include "FailingWriteSteps.h"
 #include "PlaylistFixture.h"
 #include "TmpfsMount.h"
 
@@ -5,6 +6,7 @@
 #include "TestWorkDir.h"
 #include "card/CardTableOfContents.h"
 #include "card/CardWriter.h"
+#include "card/StagedFile.h"
 #include "card/ChosenStick.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -16,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -80,6 +84,10 @@ private slots:
     void pulledStickWritesNothing();
     void smallStickIsRefusedByItsOwnFreeSpace();
     void stickFillingUpMidwayLeavesOldCardIntact();
+    void injectedFaultIsToldTruthfully_data();
+    void injectedFaultIsToldTruthfully();
+    void stickUnmountedMidWrite();
+    void partialCardsOfKilledDownloadsAreRemoved();
     void unreadableRecordGetsAZeroBlock_data();
     void unreadableRecordGetsAZeroBlock();
 
@@ -349,6 +357,125 @@ void TestCardWriter::stickFillingUpMidwayLeavesOldCardIntact()
     QCOMPARE(readAll(path), oldCard);
     QCOMPARE(folderEntries(folder), QStringList{QStringLiteral("show.bin")});
     QCOMPARE(snapshot(playlist), before);
+}
+
+// Faults injected through the writer's system calls: each ends with a message
+// that names the card and the step's own reason, the old card as it was and no
+// partial card beside it. Only a folder that does not confirm the rename
+// leaves the new card in place, and says so.
+void TestCardWriter::injectedFaultIsToldTruthfully_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("failAt"); // write number: 1 is the table, k + 1 block k
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("newCardInPlace");
+
+    const QString failed = "Writing the card file %1 failed: ";
+    QTest::newRow("write error at block 1") << int(FailingWriteSteps::Write) << EIO << 2
+                                            << failed + "writing failed: Input/output error." << false;
+    QTest::newRow("write error at block 4") << int(FailingWriteSteps::Write) << EIO << 5
+                                            << failed + "writing failed: Input/output error." << false;
+    QTest::newRow("stick full at block 3") << int(FailingWriteSteps::Write) << ENOSPC << 4
+                                           << failed + "writing failed: No space left on device." << false;
+    // errno still holds an old, unrelated reason: it must not be the one told.
+    QTest::newRow("a write takes nothing") << int(FailingWriteSteps::WriteNothing) << EACCES << 3
+                                           << failed + "the device took no more data; it may be full." << false;
+    QTest::newRow("failed flush") << int(FailingWriteSteps::Sync) << EIO << 0
+                                  << failed + "the data could not be flushed to the device: Input/output error."
+                                  << false;
+    QTest::newRow("failed close") << int(FailingWriteSteps::Close) << EIO << 0
+                                  << failed + "closing the file failed: Input/output error." << false;
+    QTest::newRow("failed rename") << int(FailingWriteSteps::Rename) << EACCES << 0
+                                   << "The card file %1 could not be saved: the finished file could not replace %1: "
+                                      "Permission denied." << false;
+    QTest::newRow("folder does not confirm") << int(FailingWriteSteps::SyncFolder) << EIO << 0
+                                             << "The card file %1 was written, but the stick did not confirm it: "
+                                                "Input/output error." << true;
+}
+
+void TestCardWriter::injectedFaultIsToldTruthfully()
+{
+    QFETCH(int, step);
+    QFETCH(int, error);
+    QFETCH(int, failAt);
+    QFETCH(QString, reason);
+    QFETCH(bool, newCardInPlace);
+
+    const QString path = target->filePath(QStringLiteral("show.bin"));
+    const QByteArray oldCard = PlaylistFixture::pattern(9, 5000);
+    QVERIFY(writeFile(path, oldCard));
+    PlaylistFixture playlist;
+    for (int i = 0; i < 5; ++i)
+        playlist.addPicture(5, 4096);
+
+    FailingWriteSteps steps(FailingWriteSteps::Step(step), error, failAt);
+    CardWriter writer;
+    writer.setWriteSteps(&steps);
+    const CardWriteResult result = writer.write(playlist.pictures, {}, path);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.startsWith(QString(reason).replace(QLatin1String("%1"), path)), qPrintable(result.message));
+    QCOMPARE(readAll(path).size(), newCardInPlace ? 4096 + 5 * 4096 : oldCard.size());
+    if (!newCardInPlace)
+        QCOMPARE(readAll(path), oldCard);
+    QCOMPARE(folderEntries(target->path()), QStringList{QStringLiteral("show.bin")});
+}
+
+// The stick is unmounted (lazily, as a pulled stick is) while block 2 is
+// written: the download says the stick is gone, nothing appears under the
+// card's name in the folder left behind, and the old card on the stick is
+// as it was.
+void TestCardWriter::stickUnmountedMidWrite()
+{
+    const QString folder = target->filePath(QStringLiteral("stick"));
+    TmpfsMount mount(folder, 4 * 1024 * 1024);
+    if (!mount.isMounted())
+        QSKIP(qPrintable(QStringLiteral("Cannot mount a test file system here: ") + mount.error()));
+    const QString path = folder + QLatin1String("/show.bin");
+    const QByteArray oldCard = PlaylistFixture::pattern(3, 20000);
+    QVERIFY(writeFile(path, oldCard));
+    const QString mountInfo = QStringLiteral("/proc/self/mountinfo");
+    const ChosenStick stick(folder, ChosenStick::visibleDevice(mountInfo, folder), mountInfo);
+    QVERIFY(!stick.device().isEmpty());
+    // The stick's own root, reachable after the unmount through this handle only.
+    const int stickRoot = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(stickRoot >= 0);
+    const auto closeRoot = qScopeGuard([stickRoot] { ::close(stickRoot); });
+
+    PlaylistFixture playlist;
+    for (int i = 0; i < 4; ++i)
+        playlist.addPicture(5, defaultBlock);
+    FailingWriteSteps steps(FailingWriteSteps::None, 0);
+    steps.setBeforeWrite(3, [&mount] { QVERIFY(mount.unmount()); });
+    CardWriter writer;
+    writer.setWriteSteps(&steps);
+    const CardWriteResult result = writer.write(playlist.pictures, {}, path, stick);
+
+    QVERIFY(!result.ok);
+    QVERIFY2(result.message.contains(QLatin1String("no longer there")) && result.message.contains(path),
+             qPrintable(result.message));
+    QVERIFY(!mount.isMounted());
+    QCOMPARE(folderEntries(folder), QStringList()); // nothing under the card's name where the stick was
+    const QString onStick = QStringLiteral("/proc/self/fd/%1").arg(stickRoot);
+    QCOMPARE(readAll(onStick + QLatin1String("/show.bin")), oldCard);
+    for (const QString &name : folderEntries(onStick))
+        QVERIFY2(name == QLatin1String("show.bin") || StagedFile::isPartialName(name), qPrintable(name));
+}
+
+// A download killed mid-write leaves its partial card; the next download to
+// that stick removes it, and nothing else.
+void TestCardWriter::partialCardsOfKilledDownloadsAreRemoved()
+{
+    const QStringList others{"notes.txt", "show.bin.rotavue-partial-notes.txt", "old.bin.XyZ123"};
+    for (const QString &name : others + QStringList{"show.bin.rotavue-partial-k1ll3d"})
+        QVERIFY(writeFile(target->filePath(name), "x"));
+    PlaylistFixture playlist;
+    playlist.addPicture(5, 64);
+    const CardWriteResult result = CardWriter().write(playlist.pictures, {}, target->filePath(QStringLiteral("show.bin")));
+    QVERIFY2(result.complete(), qPrintable(result.message));
+    QStringList expected = others + QStringList{"show.bin"};
+    expected.sort();
+    QCOMPARE(folderEntries(target->path()), expected);
 }
 
 void TestCardWriter::unreadableRecordGetsAZeroBlock_data()

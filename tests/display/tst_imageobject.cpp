@@ -52,7 +52,37 @@ private slots:
     void emptyDataWritesNoBuffer();
     void unwritableTempKeepsDataInMemory();
     void unreadableBufferGivesEmptyData();
+    void scratchSourceGoesWithTheRecord_data();
+    void scratchSourceGoesWithTheRecord();
 };
+
+// The program's own copy of a source goes with its record; a user's file never.
+void TestImageObject::scratchSourceGoesWithTheRecord_data()
+{
+    QTest::addColumn<bool>("inScratchFolder");
+    QTest::addColumn<bool>("markedScratch");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("our copy") << true << true << true;
+    QTest::newRow("unmarked file in the scratch folder") << true << false << false;
+    QTest::newRow("marked, but the user's file") << false << true << false;
+}
+
+void TestImageObject::scratchSourceGoesWithTheRecord()
+{
+    QFETCH(bool, inScratchFolder);
+    QFETCH(bool, markedScratch);
+    QFETCH(bool, removed);
+    TestWorkDir work;
+    QVERIFY(WorkDirectory::ensureTempDir());
+    const QString source = (inScratchFolder ? WorkDirectory::tempDir() : work.path() + QLatin1Char('/'))
+                           + QStringLiteral("image_1.png");
+    QVERIFY(gradient(40, 30).save(source));
+    {
+        ImageObject record(1, source, 5, ImageObject::PictureFile);
+        record.setSourceIsScratch(markedScratch);
+    }
+    QCOMPARE(QFile::exists(source), !removed);
+}
 
 void TestImageObject::scratchFileLife_data()
 {

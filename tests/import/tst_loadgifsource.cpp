@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray threeFrames()
@@ -81,11 +83,13 @@ void TestLoadGifSource::checkFileNamesFileAndReason_data()
     QTest::newRow("empty") << "empty.gif" << QByteArray("") << "the file is empty.";
     QTest::newRow("PNG renamed") << "photo.gif" << pngBytes() << "it is not a GIF picture.";
     QTest::newRow("text renamed") << "notes.gif" << QByteArray("hello, this is text\n") << "it is not a GIF picture.";
-    QTest::newRow("header only") << "header.gif" << threeFrames().left(30) << "the file is damaged or incomplete.";
+    QTest::newRow("header only") << "header.gif" << threeFrames().left(30)
+                                 << "the file is damaged: the file ends before its first frame.";
     QTest::newRow("garbage after header") << "garbage.gif" << QByteArray("GIF89a\x10\x00\x10\x00garbagegarbage", 25)
-                                          << "the file is damaged or incomplete.";
+                                          << "the file is damaged: the GIF data is damaged before its first frame.";
     QTest::newRow("cut inside the first frame") << "cut.gif" << GifWriter::truncatedInFrame(threeFrames(), 0)
-                                                << "the file is damaged or incomplete.";
+                                                << "the file is damaged: the file ends inside frame 1.";
+    QTest::newRow("named pipe") << "pipe.gif|" << QByteArray() << "it is a named pipe (FIFO), not a file.";
     QTest::newRow("too large") << "huge.gif" << hugeGif() << "its pictures are too large (30000 x 30000 pixels).";
 }
 
@@ -95,9 +99,11 @@ void TestLoadGifSource::checkFileNamesFileAndReason()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
 
-    const QString path = dir.filePath(name);
+    const QString path = dir.filePath(QString(name).remove(QLatin1Char('|')));
     if (name == QLatin1String("folder.gif"))
         QVERIFY(QDir(dir.path()).mkpath(name));
+    else if (name.endsWith(QLatin1Char('|')))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (!bytes.isNull())
         QVERIFY(writeFile(path, bytes));
 
@@ -119,24 +125,39 @@ void TestLoadGifSource::stepsThroughEveryFrameOnce_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("frames");
+    QTest::addColumn<QString>("damage"); // what the user is told; empty for a whole file
 
     GifWriter one;
     one.addFrame(GifWriter::solidFrame(QSize(20, 20), qRgb(0, 10, 200)));
-    QTest::newRow("three frames") << threeFrames() << 3;
-    QTest::newRow("one frame") << one.toByteArray() << 1;
-    // The reader counts frames whose pixels are missing; they must not make the sequence loop.
-    QTest::newRow("third frame cut off") << GifWriter::truncatedInFrame(threeFrames(), 2) << 2;
-    QTest::newRow("second frame cut off") << GifWriter::truncatedInFrame(threeFrames(), 1) << 1;
+    QTest::newRow("three frames") << threeFrames() << 3 << QString();
+    QTest::newRow("one frame") << one.toByteArray() << 1 << QString();
+    // The reader counts frames whose pixels are missing, and decodes a cut
+    // frame in part: only whole frames are given, and the damage is said.
+    QTest::newRow("third frame cut off") << GifWriter::truncatedInFrame(threeFrames(), 2) << 2
+                                         << "the file ends inside frame 3. Only its first 2 frames can be read.";
+    QTest::newRow("second frame cut off") << GifWriter::truncatedInFrame(threeFrames(), 1) << 1
+                                          << "the file ends inside frame 2. Only its first frame can be read.";
+    QTest::newRow("end marker missing") << threeFrames().chopped(1) << 3
+                                        << "the file ends after frame 3 without its end marker. "
+                                           "Only its first 3 frames can be read.";
 }
 
 void TestLoadGifSource::stepsThroughEveryFrameOnce()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, frames);
+    QFETCH(QString, damage);
 
     const QString path = dir.filePath(QStringLiteral("steps.gif"));
     QVERIFY(writeFile(path, bytes));
-    QCOMPARE(GifFrameSource::checkFile(path), QString());
+    ImageIntegrity::Finding found;
+    QCOMPARE(GifFrameSource::checkFile(path, &found), QString());
+    QCOMPARE(found.damaged, !damage.isEmpty());
+    if (found.damaged) {
+        QCOMPARE(found.wholeFrames, frames);
+        const QString message = GifFrameSource::damageMessage(path, found);
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)) && message.endsWith(damage), qPrintable(message));
+    }
 
     GifFrameSource source(path);
     QList<int> numbers;

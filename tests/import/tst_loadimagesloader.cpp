@@ -2,12 +2,14 @@
 // reason for every file that cannot be read as a picture.
 #include "import/PictureLoader.h"
 
+#include "EncodedPicture.h"
 #include "TestWorkDir.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,20 +29,11 @@ QImage coordinatePicture(const QSize &size)
     return picture;
 }
 
-QByteArray encoded(const QImage &picture, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes;
-}
-
 QByteArray smallJpeg()
 {
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    return encoded(picture, "JPG");
+    return encodedPicture(picture, "JPG");
 }
 
 // A JPEG whose header claims 20000 x 20000 pixels.
@@ -93,7 +86,7 @@ void TestLoadImagesLoader::cutsLargestCentredSquare()
     QFETCH(QRect, square);
 
     TestWorkDir work;
-    const QString path = writeFile(work.filePath("picture.png"), encoded(coordinatePicture(size), "PNG"));
+    const QString path = writeFile(work.filePath("picture.png"), encodedPicture(coordinatePicture(size), "PNG"));
     QVERIFY(!path.isEmpty());
 
     const PictureLoader loader(path);
@@ -118,9 +111,9 @@ void TestLoadImagesLoader::contentDecidesFormat_data()
 
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    QTest::newRow("PNG named .jpg") << "photo.jpg" << encoded(picture, "PNG");
-    QTest::newRow("JPEG named .png") << "photo.png" << encoded(picture, "JPG");
-    QTest::newRow("no suffix") << "photo" << encoded(picture, "PNG");
+    QTest::newRow("PNG named .jpg") << "photo.jpg" << encodedPicture(picture, "PNG");
+    QTest::newRow("JPEG named .png") << "photo.png" << encodedPicture(picture, "JPG");
+    QTest::newRow("no suffix") << "photo" << encodedPicture(picture, "PNG");
 }
 
 void TestLoadImagesLoader::contentDecidesFormat()
@@ -141,14 +134,29 @@ void TestLoadImagesLoader::unreadableFileSaysWhy_data()
     QTest::addColumn<QByteArray>("bytes"); // nothing written when null; a name ending in '/' is made a folder
     QTest::addColumn<QString>("reason");
 
-    const QByteArray png = encoded(coordinatePicture(QSize(60, 40)), "PNG");
+    const QByteArray png = encodedPicture(coordinatePicture(QSize(60, 40)), "PNG");
     const QByteArray jpeg = smallJpeg();
     QTest::newRow("missing") << "gone.png" << QByteArray() << "the file does not exist.";
     QTest::newRow("folder") << "album.png/" << QByteArray() << "it is a folder, not a picture file.";
     QTest::newRow("empty") << "empty.png" << QByteArray("") << "the file is empty.";
     QTest::newRow("text renamed") << "notes.png" << QByteArray("shopping list\n") << "it is not a picture Rotavue can read.";
-    QTest::newRow("PNG cut short") << "short.png" << png.left(png.size() - 30) << "the file is damaged or incomplete.";
-    QTest::newRow("JPEG cut in half") << "half.jpg" << jpeg.left(jpeg.size() / 2) << "the file is damaged or incomplete.";
+    const QString pngCut = "the file is damaged: the PNG data stops before its end chunk, so the file was cut short.";
+    const QString jpegCut = "the file is damaged: the JPEG data stops before its end marker, so the file was cut short.";
+    const QByteArray photo = encodedPicture(coordinatePicture(QSize(400, 300)), "JPG");
+    QByteArray flipped = png;
+    flipped[png.size() / 2] = char(flipped.at(png.size() / 2) ^ 0x20);
+    QTest::newRow("PNG cut short") << "short.png" << png.left(png.size() - 30) << pngCut;
+    QTest::newRow("PNG without its last byte") << "last.png" << png.left(png.size() - 1) << pngCut;
+    QTest::newRow("PNG with a flipped bit")
+        << "flip.png" << flipped << "the file is damaged: the PNG data is damaged: the checksum of its IDAT chunk does not match.";
+    QTest::newRow("JPEG cut in half") << "half.jpg" << jpeg.left(jpeg.size() / 2) << jpegCut;
+    // Qt's reader decodes these with a warning only: mostly grey pictures.
+    QTest::newRow("photo cut at 25 %") << "quarter.jpg" << photo.left(photo.size() / 4) << jpegCut;
+    QTest::newRow("photo cut at 75 %") << "most.jpg" << photo.left(photo.size() * 3 / 4) << jpegCut;
+    QTest::newRow("photo without its end marker") << "noend.jpg" << photo.left(photo.size() - 2) << jpegCut;
+    // Special files: refused before opening, so nothing blocks.
+    QTest::newRow("named pipe") << "pipe.png|" << QByteArray() << "it is a named pipe (FIFO), not a file.";
+    QTest::newRow("device") << "zero.png@/dev/zero" << QByteArray() << "it is a device, not a file.";
     QTest::newRow("zero-size picture") << "zero.png" << QByteArray("P6\n0 0\n255\n") << "the file is damaged or incomplete.";
     QTest::newRow("huge picture") << "huge.jpg" << hugeJpegHeader() << "the picture is too large (20000 x 20000 pixels).";
 }
@@ -160,9 +168,13 @@ void TestLoadImagesLoader::unreadableFileSaysWhy()
     QFETCH(QString, reason);
 
     TestWorkDir work;
-    const QString path = work.filePath(name);
+    const QString path = work.filePath(name.section(QLatin1Char('@'), 0, 0).remove(QLatin1Char('|')));
     if (name.endsWith(QLatin1Char('/')))
         QVERIFY(QDir().mkpath(path));
+    else if (name.endsWith(QLatin1Char('|')))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (name.contains(QLatin1Char('@')))
+        QVERIFY(QFile::link(name.section(QLatin1Char('@'), 1), path));
     else if (!bytes.isNull())
         QVERIFY(!writeFile(path, bytes).isEmpty());
 

@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -210,6 +212,8 @@ private slots:
         QTest::newRow("missing") << "nowhere.rotavue" << "does not exist";
         QDir(work.path()).mkdir(QStringLiteral("folder.rotavue"));
         QTest::newRow("folder") << "folder.rotavue" << "is a folder";
+        if (::mkfifo(QFile::encodeName(projectPath("pipe.rotavue")).constData(), 0600) == 0)
+            QTest::newRow("named pipe: refused, not waited on") << "pipe.rotavue" << "named pipe";
         writeBytes(projectPath("head.rotavue"), show.left(60));
         QTest::newRow("header cut") << "head.rotavue" << damaged;
         for (int percent : {5, 50, 90, 99}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -11,3 +12,10 @@ struct ToolRun {
 };
 
 ToolRun runTool(const QStringList &arguments);
+
+// The installed binary, and the environment runTool() starts it with.
+QString toolBinary();
+QProcessEnvironment toolEnvironment();
+// The tool keeps its scratch runs under this folder (its cache home) instead
+// of the real cache; the caller's own when never set.
+void setToolCacheHome(const QString &folder);

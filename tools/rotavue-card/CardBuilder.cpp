@@ -2,7 +2,10 @@
 
 #include "ParallelFor.h"
 #include "app/DisplayParameters.h"
+#include "app/RegularFile.h"
 #include "card/CardWriter.h"
+#include "card/DownloadChecks.h"
+#include "card/StagedFile.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
 #include "display/PolarSampling.h"
@@ -11,9 +14,9 @@
 #include "import/PictureLoader.h"
 #include "project/ProjectReader.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace {
 
@@ -32,16 +35,24 @@ bool isProject(const QString &path)
            || QFileInfo(path).suffix().compare(QLatin1String("rotavue"), Qt::CaseInsensitive) == 0;
 }
 
+// Files that cannot be opened are pictures here: the picture reader says why.
 bool isGif(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.format() == "gif";
+    QFile file(path);
+    return RegularFile::openForReading(file).isEmpty() && QImageReader::imageFormat(&file) == "gif";
+}
+
+QString outputProblem(const QString &output, const QStringList &inputs)
+{
+    const QString why = RegularFile::outputProblem(output, inputs);
+    return why.isEmpty() ? why : CardBuilder::tr("%1: cannot write the output there: %2").arg(output, why);
 }
 
 } // namespace
 
-CardBuilder::CardBuilder() = default;
+CardBuilder::CardBuilder(bool keepDamaged) : keepDamaged(keepDamaged)
+{
+}
 
 CardBuilder::~CardBuilder()
 {
@@ -51,24 +62,40 @@ CardBuilder::~CardBuilder()
 
 QString CardBuilder::saveFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return tr("%1: cannot create the file: %2").arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return tr("%1: cannot write the file: %2").arg(path, file.errorString());
-    return QString();
+    StagedFile file(path);
+    if (file.open() && file.write(bytes) && file.commit())
+        return QString();
+    if (file.isInPlace())
+        return tr("%1 was written, but its folder did not confirm it: %2.").arg(path, file.errorString());
+    return tr("%1: %2.").arg(path, file.errorString());
+}
+
+PictureLoader::Damaged CardBuilder::damagePolicy() const
+{
+    return keepDamaged ? PictureLoader::Damaged::Keep : PictureLoader::Damaged::Refuse;
 }
 
 QString CardBuilder::writeLedData(const QString &picture, const QString &output)
 {
-    const PictureLoader loader(picture);
+    const QString unsafe = outputProblem(output, {picture});
+    if (!unsafe.isEmpty())
+        return unsafe;
+    const PictureLoader loader(picture, damagePolicy());
     if (!loader.isLoaded())
         return tr("%1: %2").arg(picture, loader.reason());
+    if (loader.isDamaged())
+        notes.append(tr("%1: converted what could be read: %2").arg(picture, loader.damage()));
     return saveFile(output, ledDataOf(loader.picture()));
 }
 
 QString CardBuilder::buildCard(const QList<CommandLine::Item> &items, const QString &output)
 {
+    QStringList inputs;
+    for (const CommandLine::Item &item : items)
+        inputs.append(item.path);
+    const QString unsafe = outputProblem(output, inputs);
+    if (!unsafe.isEmpty())
+        return unsafe;
     for (const CommandLine::Item &item : items) {
         if (!isProject(item.path))
             continue;
@@ -105,6 +132,7 @@ QString CardBuilder::buildFromProject(const QString &project, const QString &out
 
 QString CardBuilder::writeCard(const QString &output)
 {
+    notes.append(DownloadChecks::cardLimits(pictureRecords, sequenceRecords));
     const CardWriteResult result = CardWriter().write(pictureRecords, sequenceRecords, output);
     if (!result.complete())
         return result.message.isEmpty() ? tr("%1: the card file was not written.").arg(output) : result.message;
@@ -117,15 +145,22 @@ QString CardBuilder::convertPictures(const QList<CommandLine::Item> &pictures)
     for (int i = 0; i < pictures.size(); ++i)
         pictureRecords.append(new ImageObject(i + 1, QString(), pictures.at(i).seconds, ImageObject::PictureFile));
     QStringList problems(pictures.size());
+    QStringList damage(pictures.size());
     ParallelFor::run(int(pictures.size()), [&](int i) {
-        const PictureLoader loader(pictures.at(i).path);
+        const PictureLoader loader(pictures.at(i).path, damagePolicy());
         if (!loader.isLoaded()) {
             problems[i] = tr("%1: %2").arg(pictures.at(i).path, loader.reason());
             return;
         }
+        if (loader.isDamaged())
+            damage[i] = tr("%1: converted what could be read: %2").arg(pictures.at(i).path, loader.damage());
         pictureRecords.at(i)->setLedData(ledDataOf(loader.picture()));
         pictureRecords.at(i)->saveLedData();
     });
+    for (const QString &said : damage) {
+        if (!said.isEmpty())
+            notes.append(said);
+    }
     for (const QString &problem : problems) {
         if (!problem.isEmpty())
             return problem;
@@ -135,9 +170,14 @@ QString CardBuilder::convertPictures(const QList<CommandLine::Item> &pictures)
 
 QString CardBuilder::convertGif(const CommandLine::Item &item)
 {
-    const QString problem = GifFrameSource::checkFile(item.path);
+    ImageIntegrity::Finding damage;
+    const QString problem = GifFrameSource::checkFile(item.path, &damage);
     if (!problem.isEmpty())
         return problem;
+    if (damage.damaged && !keepDamaged)
+        return GifFrameSource::damageMessage(item.path, damage);
+    if (damage.damaged)
+        notes.append(GifFrameSource::damageMessage(item.path, damage));
     auto *media = new MediaObject(int(sequenceRecords.size()), item.path);
     media->setGif(true);
     media->setLoopCount(item.loops);

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <cmath>
+
 QString CommandLine::usage()
 {
     return QStringLiteral(
@@ -13,6 +15,8 @@ QString CommandLine::usage()
         "      Pictures come first in the card, in the order given, then the GIFs.\n"
         "      A project file (NAME.rotavue) as the only ITEM gives the card Rotavue\n"
         "      downloads for that project, with the project's display parameters.\n"
+        "      --keep-damaged  convert what can be read of cut or damaged pictures\n"
+        "                      and GIFs (also for led) instead of failing\n"
         "  rotavue-card info CARD [--leds N] [--lines M]\n"
         "      Prints the card's table of contents as JSON.\n"
         "  rotavue-card info --legacy FILE [--leds N] [--lines M]\n"
@@ -42,8 +46,9 @@ bool CommandLine::readNumber(const QStringList &args, int &i, const QString &opt
         return fail(QStringLiteral("%1 needs a value").arg(option));
     bool ok = false;
     const QString text = args.at(++i);
-    value = text.toDouble(&ok);
-    if (!ok || value < low || value > high)
+    value = text.trimmed() == text ? text.toDouble(&ok) : 0;
+    // toDouble() takes "nan" and "inf"; neither is a time.
+    if (!ok || !std::isfinite(value) || value < low || value > high)
         return fail(QStringLiteral("%1 %2: expected a number from %3 to %4").arg(option, text).arg(low).arg(high));
     return true;
 }
@@ -51,12 +56,14 @@ bool CommandLine::readNumber(const QStringList &args, int &i, const QString &opt
 bool CommandLine::readWholeNumber(const QStringList &args, int &i, const QString &option, int low, int high,
                                   int &value)
 {
-    double number = 0;
-    if (!readNumber(args, i, option, low, high, number))
-        return false;
+    if (i + 1 >= args.size())
+        return fail(QStringLiteral("%1 needs a value").arg(option));
+    bool ok = false;
+    const QString text = args.at(++i);
+    const qlonglong number = text.trimmed() == text ? text.toLongLong(&ok, 10) : 0;
+    if (!ok || number < low || number > high)
+        return fail(QStringLiteral("%1 %2: expected a whole number from %3 to %4").arg(option, text).arg(low).arg(high));
     value = int(number);
-    if (value != number)
-        return fail(QStringLiteral("%1 needs a whole number").arg(option));
     return true;
 }
 
@@ -107,6 +114,8 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
         } else if (arg == QLatin1String("--lines")) {
             if (!readWholeNumber(args, i, arg, 1, 600, lines))
                 return false;
+        } else if (arg == QLatin1String("--keep-damaged") && action != Action::Info) {
+            keepDamaged = true;
         } else if (arg == QLatin1String("-t") && action == Action::Build) {
             if (!readNumber(args, i, arg, 0, 100, seconds))
                 return false;

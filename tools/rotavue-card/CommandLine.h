@@ -28,6 +28,7 @@ public:
     bool legacyInfo = false; // info --legacy
     int leds = 112;
     int lines = 450;
+    bool keepDamaged = false; // led and build: convert what can be read of damaged input
     QList<Item> items;    // build, in the order given
 
     static QString usage();

@@ -9,7 +9,7 @@
 
 #include <QCoreApplication>
 #include <QJsonDocument>
-#include <QTemporaryDir>
+#include <QDir>
 
 #include <cstdio>
 
@@ -54,15 +54,18 @@ int run(const CommandLine &command)
         print(stdout, QString::fromUtf8(QJsonDocument(info.json()).toJson(QJsonDocument::Indented)));
         return Success;
     }
-    // Scratch files of the conversion live and die with this run.
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return failed(QStringLiteral("cannot create a temporary folder: %1").arg(scratch.errorString()));
-    WorkDirectory::initPrivate(scratch.path());
-    CardBuilder builder;
-    const QString problem = command.action == CommandLine::Action::Led
-                                ? builder.writeLedData(command.input, command.output)
-                                : builder.buildCard(command.items, command.output);
+    // Scratch files of the conversion live and die with this run; a killed
+    // run's go at the next start of either program.
+    WorkDirectory::initForTool(QDir::currentPath());
+    QString problem;
+    {
+        CardBuilder builder(command.keepDamaged);
+        problem = command.action == CommandLine::Action::Led ? builder.writeLedData(command.input, command.output)
+                                                             : builder.buildCard(command.items, command.output);
+        for (const QString &warning : builder.warnings())
+            print(stderr, QStringLiteral("rotavue-card: warning: %1\n").arg(warning));
+    }
+    WorkDirectory::endRun();
     return problem.isEmpty() ? Success : failed(problem);
 }
 
