@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Authoring tool for spinning LED displays.</source>
+        <translation>Authoring tool for spinning LED displays.</translation>
+    </message>
+    <message>
+        <source>Built with these libraries:</source>
+        <translation>Built with these libraries:</translation>
+    </message>
+</context>
+<context>
     <name>CardFileName</name>
     <message>
         <source>The file name &quot;%1&quot; contains &quot;%2&quot;. Enter a name without a folder; the card file always goes to the root of the stick.</source>
@@ -426,6 +437,25 @@
     </message>
 </context>
 <context>
+    <name>FileDropFlow</name>
+    <message>
+        <source>%1: video clips cannot be imported in this version.</source>
+        <translation>%1: video clips cannot be imported in this version.</translation>
+    </message>
+    <message>
+        <source>%1: a project file opens on its own; drop it without other files.</source>
+        <translation>%1: a project file opens on its own; drop it without other files.</translation>
+    </message>
+    <message>
+        <source>%1: not a picture, GIF, video clip or project file.</source>
+        <translation>%1: not a picture, GIF, video clip or project file.</translation>
+    </message>
+    <message>
+        <source>These files were not imported:</source>
+        <translation>These files were not imported:</translation>
+    </message>
+</context>
+<context>
     <name>GetImgeLocationDialog</name>
     <message>
         <source>放大图片</source>
@@ -446,6 +476,14 @@
     <message>
         <source>dialog_title_tip</source>
         <translation type="vanished">Tip</translation>
+    </message>
+    <message>
+        <source>Choose the round area</source>
+        <translation>Choose the round area</translation>
+    </message>
+    <message>
+        <source>Drag the circle onto the part to show, and zoom in or out to fit it.</source>
+        <translation>Drag the circle onto the part to show, and zoom in or out to fit it.</translation>
     </message>
 </context>
 <context>
@@ -809,7 +847,7 @@
     </message>
     <message>
         <source>menu_title_tools</source>
-        <translation>Tools</translation>
+        <translation>&amp;Tools</translation>
     </message>
     <message>
         <source>图片列表</source>
@@ -909,7 +947,7 @@
     </message>
     <message>
         <source>menu_title_language</source>
-        <translation>Language</translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <source>language_zh_cn</source>
@@ -983,6 +1021,62 @@
         <source>Download anyway?</source>
         <translation>Download anyway?</translation>
     </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>About Rotavue</source>
+        <translation>About Rotavue</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>&amp;About Rotavue</source>
+        <translation>&amp;About Rotavue</translation>
+    </message>
+    <message>
+        <source>Draw a new picture of your own</source>
+        <translation>Draw a new picture of your own</translation>
+    </message>
+    <message>
+        <source>Add picture files to the picture list</source>
+        <translation>Add picture files to the picture list</translation>
+    </message>
+    <message>
+        <source>Add a stretch of a video clip to the video list</source>
+        <translation>Add a stretch of a video clip to the video list</translation>
+    </message>
+    <message>
+        <source>Add an animated GIF to the video list</source>
+        <translation>Add an animated GIF to the video list</translation>
+    </message>
+    <message>
+        <source>Write the playlist to a USB stick as one card file</source>
+        <translation>Write the playlist to a USB stick as one card file</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Move Do&amp;wn</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -1035,6 +1129,13 @@
     <message>
         <source>dialog_title_load_gif</source>
         <translation type="vanished">Import GIF file</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressCount</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1418,17 @@
     </message>
 </context>
 <context>
+    <name>RowToolTip</name>
+    <message>
+        <source>A picture drawn in Rotavue</source>
+        <translation>A picture drawn in Rotavue</translation>
+    </message>
+    <message>
+        <source>A picture read from a card file</source>
+        <translation>A picture read from a card file</translation>
+    </message>
+</context>
+<context>
     <name>SelectUsbPathDialog</name>
     <message>
         <source>dialog_title_tip</source>
@@ -1375,6 +1487,10 @@
     <message>
         <source>颜色参数设置</source>
         <translation>Colour calibration</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Reset to defaults</translation>
     </message>
 </context>
 <context>

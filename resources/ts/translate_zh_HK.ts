@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Authoring tool for spinning LED displays.</source>
+        <translation>旋轉LED顯示屏的製作工具。</translation>
+    </message>
+    <message>
+        <source>Built with these libraries:</source>
+        <translation>使用以下程式庫建構：</translation>
+    </message>
+</context>
+<context>
     <name>CardFileName</name>
     <message>
         <source>The file name &quot;%1&quot; contains &quot;%2&quot;. Enter a name without a folder; the card file always goes to the root of the stick.</source>
@@ -411,6 +422,25 @@
     </message>
 </context>
 <context>
+    <name>FileDropFlow</name>
+    <message>
+        <source>%1: video clips cannot be imported in this version.</source>
+        <translation>%1：此版本不能匯入影片。</translation>
+    </message>
+    <message>
+        <source>%1: a project file opens on its own; drop it without other files.</source>
+        <translation>%1：專案檔只能單獨開啟，請不要與其他檔案一起拖入。</translation>
+    </message>
+    <message>
+        <source>%1: not a picture, GIF, video clip or project file.</source>
+        <translation>%1：不是圖片、GIF、影片或專案檔。</translation>
+    </message>
+    <message>
+        <source>These files were not imported:</source>
+        <translation>以下檔案沒有匯入：</translation>
+    </message>
+</context>
+<context>
     <name>GetImgeLocationDialog</name>
     <message>
         <source>Dialog</source>
@@ -431,6 +461,14 @@
     <message>
         <source>dialog_title_tip</source>
         <translation type="vanished">提示</translation>
+    </message>
+    <message>
+        <source>Choose the round area</source>
+        <translation>選擇圓形顯示區域</translation>
+    </message>
+    <message>
+        <source>Drag the circle onto the part to show, and zoom in or out to fit it.</source>
+        <translation>把圓圈拖到要顯示的部分，再放大或縮小來調整。</translation>
     </message>
 </context>
 <context>
@@ -810,7 +848,7 @@
     </message>
     <message>
         <source>menu_title_tools</source>
-        <translation>工具</translation>
+        <translation>工具(&amp;T)</translation>
     </message>
     <message>
         <source>开机U盘扫描</source>
@@ -894,7 +932,7 @@
     </message>
     <message>
         <source>menu_title_language</source>
-        <translation>語言</translation>
+        <translation>語言(&amp;L)</translation>
     </message>
     <message>
         <source>language_zh_cn</source>
@@ -968,6 +1006,62 @@
         <source>Download anyway?</source>
         <translation>仍然下載嗎？</translation>
     </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>鍵盤快速鍵</translation>
+    </message>
+    <message>
+        <source>About Rotavue</source>
+        <translation>關於 Rotavue</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>鍵盤快速鍵(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;About Rotavue</source>
+        <translation>關於 Rotavue(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Draw a new picture of your own</source>
+        <translation>自己畫一張新圖片</translation>
+    </message>
+    <message>
+        <source>Add picture files to the picture list</source>
+        <translation>把圖片檔加入圖片列表</translation>
+    </message>
+    <message>
+        <source>Add a stretch of a video clip to the video list</source>
+        <translation>把一段影片加入影片列表</translation>
+    </message>
+    <message>
+        <source>Add an animated GIF to the video list</source>
+        <translation>把GIF動畫加入影片列表</translation>
+    </message>
+    <message>
+        <source>Write the playlist to a USB stick as one card file</source>
+        <translation>把播放列表作為一個卡檔案寫入USB手指</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
 </context>
 <context>
     <name>MediaObjectWidget</name>
@@ -1001,6 +1095,13 @@
     <message>
         <source>the file is damaged: %1</source>
         <translation>檔案已損壞：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressCount</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1383,17 @@
     </message>
 </context>
 <context>
+    <name>RowToolTip</name>
+    <message>
+        <source>A picture drawn in Rotavue</source>
+        <translation>在 Rotavue 中繪製的圖片</translation>
+    </message>
+    <message>
+        <source>A picture read from a card file</source>
+        <translation>從卡檔案讀取的圖片</translation>
+    </message>
+</context>
+<context>
     <name>SelectUsbPathDialog</name>
     <message>
         <source>选择U盘路径</source>
@@ -1340,6 +1452,10 @@
     <message>
         <source>颜色参数设置</source>
         <translation>顏色參數設定</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>恢復預設值</translation>
     </message>
 </context>
 <context>

@@ -20,10 +20,11 @@ int main(int argc, char *argv[])
         MainWindow window;
         window.onBtnEnUsClick();
         window.show();
-        // "rotavue show.rotavue", as a file manager starts it: opened once the window is up.
+        // "rotavue show.rotavue" or "rotavue a.png b.gif", as a file manager
+        // starts it: taken as a drop once the window is up.
         const QStringList files = QApplication::arguments().mid(1);
         if (!files.isEmpty())
-            QTimer::singleShot(0, &window, [&window, project = files.first()] { window.openProject(project); });
+            QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
         code = app.exec();
     }
     return code;

@@ -123,8 +123,11 @@ QString CardWriter::streamProblem(StagedFile &file, const QByteArray &table, con
 {
     qCDebug(lcCard) << "#MainWindow# downToUsb2 bytes length = " << table.size();
     bool written = file.write(table);
-    for (int i = 0; written && i < blocks.size() && !cancelled(); ++i)
+    for (int i = 0; written && i < blocks.size() && !cancelled(); ++i) {
         written = writeBlock(file, blocks[i], i + 1, result);
+        if (written && progress)
+            progress(i + 1, int(blocks.size()));
+    }
     if (cancelled())
         return QString();
     return written && file.finish() ? QString() : file.errorString();

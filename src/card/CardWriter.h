@@ -29,6 +29,9 @@ public:
 
     CardWriter();
     void setFreeSpaceQuery(FreeSpaceQuery query);
+    // Called on the writing thread after each block: blocks written, blocks in all.
+    using Progress = std::function<void(int written, int total)>;
+    void setProgress(Progress report) { progress = std::move(report); }
     // Checked before every block: once set, the download stops and saves nothing.
     void setCancelFlag(const std::atomic<bool> *flag) { cancel = flag; }
     // The system calls the card file is written with; tests hand in ones
@@ -72,4 +75,5 @@ private:
     FreeSpaceQuery freeSpace;
     const std::atomic<bool> *cancel = nullptr;
     WriteSteps *steps = nullptr;
+    Progress progress;
 };

@@ -20,5 +20,7 @@ public:
     QList<MediaObject *> sequences;
     ChosenStick stick;  // checked before writing and before the card takes its name
     CardWriter::Replace replace = CardWriter::Replace::Beside;
+    CardWriter::Progress progress; // called on the looper thread after each block
+
     CardWriteResult result;
 };

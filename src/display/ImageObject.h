@@ -38,6 +38,9 @@ public:
     // folder: it goes with the record's other scratch files, so that
     // importing and deleting leaves the scratch folder as it was.
     void setSourceIsScratch(bool scratch) { sourceIsScratch = scratch; }
+    // The file the user imported, when the source is a scratch copy of it.
+    QString originPath() const { return origin; }
+    void setOriginPath(const QString &path) { origin = path; }
     double displayTime() const { return time; }
     void setDisplayTime(double seconds) { time = seconds; }
     float captureTime() const { return capture; }
@@ -84,6 +87,7 @@ private:
     int imageType;
     int imageIndex;
     QString source;
+    QString origin;
     QByteArray led;
     double time;
     float capture = 0;

@@ -60,8 +60,11 @@ void PlayMediaHandler::download(Message *msg)
     std::unique_ptr<DownloadJob> job = msg->takePayload<WhatCode::Download>();
     if (!job)
         job = std::make_unique<DownloadJob>();
-    else
+    else {
+        writer.setProgress(job->progress);
         job->result = writer.write(job->pictures, job->sequences, msg->text, job->stick, job->replace);
+        writer.setProgress({});
+    }
     replies.post(obtainMessage(WhatCode::Download, std::move(job), msg->text));
 }
 

@@ -8,11 +8,19 @@
 #include "ui_GetImgeLocationDialog.h"
 #include "edit/EditLog.h"
 
+#include <QLabel>
+
 
 GetImgeLocationDialog::GetImgeLocationDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::GetImgeLocationDialog)
 {
     ui->setupUi(this);
+    // Say what the dialog is for and how it is used.
+    setWindowTitle(tr("Choose the round area"));
+    auto *hint = new QLabel(tr("Drag the circle onto the part to show, and zoom in or out to fit it."), ui->groupBox);
+    hint->setObjectName(QStringLiteral("hintLabel"));
+    hint->setContentsMargins(8, 0, 8, 0);
+    ui->horizontalLayout->insertWidget(0, hint, 1);
     resize(800, 600);
     layout()->activate(); // the scroll area's real size is needed for placing the picture before show()
     connect(ui->btnOk, &QPushButton::clicked, this, &GetImgeLocationDialog::onBtnOk);

@@ -1,5 +1,7 @@
 #include "import/LoadGifDialog.h"
 
+#include "import/ProgressCount.h"
+
 #include "app/AtomicFileWriter.h"
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
@@ -75,6 +77,8 @@ void LoadGifDialog::buildLayout()
     row->addWidget(textLabel);
     row->addStretch(1);
     mainLayout->addLayout(row);
+    progress = new ProgressCount(this);
+    mainLayout->addWidget(progress);
     mainLayout->addWidget(buttonBar);
 }
 
@@ -111,6 +115,7 @@ void LoadGifDialog::getGifImage()
     }
     frameLabel->setPixmap(
         QPixmap::fromImage(canvas.scaled(frameLabel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    progress->setCount(number + 1, movie.frameCount());
     qCDebug(lcImport).nospace() << "getGifImage() index = " << number << ", count = " << movie.frameCount();
     if (!convertFrame(canvas, number))
         return;
@@ -130,7 +135,6 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
     QSize imageSize;
     {
         GetImgeLocationDialog dialog(this);
-        dialog.setWindowTitle(tr("dialog_title_tip"));
         dialog.setImage(firstFrame);
         // Escape or the window's close button: the user changed their mind.
         if (dialog.exec() != QDialog::Accepted && !cancelled)

@@ -8,6 +8,7 @@
 #include <QString>
 
 class ImageObject;
+class ProgressCount;
 class QLabel;
 class QTimer;
 
@@ -47,6 +48,7 @@ private:
     GifFrameSource movie;
     QTimer *frameTimer;
     QLabel *frameLabel;
+    ProgressCount *progress = nullptr; // frame n of m
     GifFrameCutter cutter;
     QList<ImageObject *> frames; // owned until takeFrames()
     bool cancelled = false;

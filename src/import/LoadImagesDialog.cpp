@@ -1,4 +1,5 @@
 #include "import/LoadImagesDialog.h"
+#include "import/ProgressCount.h"
 
 #include "import/DialogButtonBar.h"
 #include "import/LoadImagesHandler.h"
@@ -66,6 +67,8 @@ void LoadImagesDialog::buildLayout()
     row->setSpacing(10);
     row->addWidget(previewLabel);
     mainLayout->addLayout(row);
+    progress = new ProgressCount(this);
+    mainLayout->addWidget(progress);
     mainLayout->addWidget(buttonBar);
 }
 
@@ -116,6 +119,7 @@ void LoadImagesDialog::showProgress(const LoadObjectItem &item, const QImage &pr
     previewLabel->setPixmap(QPixmap::fromImage(preview));
     tipLabel->setText(tr("loadimg_loading_tip").arg(item.index()).arg(item.count()));
     pathLabel->setText(tr("loadimg_loading_showpath").arg(item.path()));
+    progress->setCount(item.index(), item.count());
 }
 
 // Runs while the worker waits, so the sink is called with the report still
@@ -140,6 +144,9 @@ void LoadImagesDialog::handOver(Message *msg, const LoadObjectItem &item)
 void LoadImagesDialog::finishImport()
 {
     loadOverButton->setEnabled(true);
+    // Enter ends the import; the keyboard is not left on Cancel.
+    loadOverButton->setDefault(true);
+    loadOverButton->setFocus();
     // After the slot has returned: a message box here would hold the looper.
     if (!skipped.isEmpty())
         QTimer::singleShot(0, this, &LoadImagesDialog::showSkipped);

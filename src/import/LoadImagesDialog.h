@@ -7,6 +7,7 @@ class LoadImagesHandler;
 class LoadObjectItem;
 class Message;
 class PictureSink;
+class ProgressCount;
 class QLabel;
 class QPushButton;
 
@@ -46,5 +47,6 @@ private:
     QLabel *pathLabel;
     QLabel *previewLabel;
     QPushButton *loadOverButton;
+    ProgressCount *progress = nullptr; // picture n of m
     QStringList skipped; // "<file>: <reason>" per skipped file
 };

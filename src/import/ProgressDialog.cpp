@@ -1,6 +1,7 @@
 #include "import/ProgressDialog.h"
 
 #include "import/DialogButtonBar.h"
+#include "import/ProgressCount.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -8,7 +9,8 @@
 #include <QMovie>
 #include <QVBoxLayout>
 
-ProgressDialog::ProgressDialog(const QString &text, QWidget *parent) : QDialog(parent), messageLabel(nullptr)
+ProgressDialog::ProgressDialog(const QString &text, QWidget *parent)
+    : QDialog(parent), messageLabel(nullptr), count(new ProgressCount(this))
 {
     auto *buttonBar = new DialogButtonBar(this);
     QDialogButtonBox *buttons = buttonBar->buttonBox();
@@ -33,8 +35,14 @@ ProgressDialog::ProgressDialog(const QString &text, QWidget *parent) : QDialog(p
     row->addWidget(messageLabel);
     row->addStretch(1);
     mainLayout->addLayout(row);
+    mainLayout->addWidget(count);
     mainLayout->addWidget(buttonBar);
     setLayout(mainLayout);
 
     setWindowTitle(tr("dialog_title_tip"));
+}
+
+void ProgressDialog::setProgress(int done, int total)
+{
+    count->setCount(done, total);
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+class ProgressCount;
 class QLabel;
 
 // The modal busy window shown while a job runs on another thread: a running
@@ -23,7 +24,11 @@ public:
 
     // The message; owners may change it while the job runs.
     QLabel *textLabel() const { return messageLabel; }
+    // "n of m" under the message, once the job says how far it is.
+    void setProgress(int done, int total);
+    const ProgressCount *progress() const { return count; }
 
 private:
     QLabel *messageLabel;
+    ProgressCount *count;
 };

@@ -5,7 +5,15 @@
 #include "ui/PlaylistOrder.h"
 #include "ui/UiLog.h"
 
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
 
+#include <algorithm>
+
+namespace {
+const char *kRowsMime = "application/x-rotavue-playlist-rows";
+}
 
 CustomTableModel::CustomTableModel(const QList<CustomTableItem> &items, int columnCount, QObject *parent)
     : QAbstractTableModel(parent), items(items), columns(columnCount)
@@ -55,7 +63,79 @@ bool CustomTableModel::setHeaderData(int section, Qt::Orientation orientation, c
 Qt::ItemFlags CustomTableModel::flags(const QModelIndex &index) const
 {
     const Qt::ItemFlags base = QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
-    return index.isValid() ? base : base | Qt::ItemIsDropEnabled;
+    // Rows are dragged to a new place in their list; a drop on a row lands before it.
+    return index.isValid() ? base | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled : base | Qt::ItemIsDropEnabled;
+}
+
+QStringList CustomTableModel::mimeTypes() const
+{
+    return {QLatin1String(kRowsMime)};
+}
+
+QMimeData *CustomTableModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : indexes) {
+        if (index.isValid() && !rows.contains(index.row()))
+            rows.append(index.row());
+    }
+    if (rows.isEmpty())
+        return nullptr;
+    std::sort(rows.begin(), rows.end());
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    // The model's address: rows never travel to the other list or another window.
+    out << quint64(reinterpret_cast<quintptr>(this)) << rows;
+    auto *data = new QMimeData;
+    data->setData(QLatin1String(kRowsMime), bytes);
+    return data;
+}
+
+bool CustomTableModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
+                                    const QModelIndex &parent)
+{
+    if (action != Qt::MoveAction || !data || !data->hasFormat(QLatin1String(kRowsMime)))
+        return false;
+    QDataStream in(data->data(QLatin1String(kRowsMime)));
+    quint64 source = 0;
+    QList<int> rows;
+    in >> source >> rows;
+    if (in.status() != QDataStream::Ok || source != quint64(reinterpret_cast<quintptr>(this)) || rows.isEmpty())
+        return false;
+    // The lists select contiguous rows only.
+    const int first = rows.first();
+    const int count = int(rows.size());
+    if (rows.last() - first + 1 != count)
+        return false;
+    const int destination = row >= 0 ? row : parent.isValid() ? parent.row() : int(items.size());
+    // Nothing is left for the view to remove: it finds no removeRows here.
+    return moveRows(QModelIndex(), first, count, QModelIndex(), destination);
+}
+
+bool CustomTableModel::moveRows(const QModelIndex &sourceParent, int sourceRow, int count,
+                                const QModelIndex &destinationParent, int destinationChild)
+{
+    if (sourceParent.isValid() || destinationParent.isValid() || count < 1 || sourceRow < 0
+        || sourceRow + count > items.size() || destinationChild < 0 || destinationChild > items.size())
+        return false;
+    if (destinationChild >= sourceRow && destinationChild <= sourceRow + count)
+        return false; // the rows would stay where they are
+    if (!beginMoveRows(QModelIndex(), sourceRow, sourceRow + count - 1, QModelIndex(), destinationChild))
+        return false;
+    QList<int> numbers = indexes();
+    std::sort(numbers.begin(), numbers.end());
+    const QList<CustomTableItem> moving = items.mid(sourceRow, count);
+    items.remove(sourceRow, count);
+    const int insertAt = destinationChild > sourceRow ? destinationChild - count : destinationChild;
+    for (int i = 0; i < count; ++i)
+        items.insert(insertAt + i, moving.at(i));
+    // The rows keep the same index numbers, now in the order they stand.
+    for (int i = 0; i < items.size(); ++i)
+        setIndexOf(items.at(i).object, numbers.at(i));
+    endMoveRows();
+    emitAllRowsChanged();
+    emit playlistChanged();
+    return true;
 }
 
 Qt::DropActions CustomTableModel::supportedDropActions() const
@@ -174,6 +254,15 @@ void CustomTableModel::emitAllRowsChanged()
 {
     if (!items.isEmpty())
         emit dataChanged(index(0, 0), index(int(items.size()) - 1, columns - 1));
+}
+
+bool CustomTableModel::moveBy(int row, int step)
+{
+    const int target = row + step;
+    if (step == 0 || row < 0 || row >= items.size() || target < 0 || target >= items.size())
+        return false;
+    // moveRows takes the place before which the row goes, as the rows stand now.
+    return moveRows(QModelIndex(), row, 1, QModelIndex(), step < 0 ? target : target + 1);
 }
 
 bool CustomTableModel::moveToIndex(QObject *object, int oldIndex, int newIndex)

@@ -25,6 +25,16 @@ public:
                        int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     Qt::DropActions supportedDropActions() const override;
+    // Dragging rows within their list: the rows travel by number, and a drop
+    // moves them with moveRows (a drag to another list is refused).
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+    // Moves count rows before destinationChild (a row number as it stands
+    // before the move); the index numbers follow the new order.
+    bool moveRows(const QModelIndex &sourceParent, int sourceRow, int count, const QModelIndex &destinationParent,
+                  int destinationChild) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     void appendItems(const QList<CustomTableItem> &newItems);
@@ -35,6 +45,10 @@ public:
     void refrehItem(const QModelIndex &index);
     // Repaints the row that shows object (its time or loop count changed).
     void refreshObject(const QObject *object);
+
+    // Moves the row step places up (negative) or down; false at either end
+    // of the list or for a row outside it.
+    bool moveBy(int row, int step);
 
     // Moves object from index number oldIndex to newIndex (no larger than the
     // largest index): the entries in between shift by one and the rows follow

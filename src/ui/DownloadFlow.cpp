@@ -106,6 +106,16 @@ void DownloadFlow::start(const QString &path, const ChosenStick &stick, CardWrit
     job->sequences = sequenceModel->objectsOf<MediaObject>();
     job->stick = stick;
     job->replace = replace;
+    // Block n of m, shown once the looper has written it; dropped with the window.
+    job->progress = [this, context = window](int written, int total) {
+        QMetaObject::invokeMethod(
+            context,
+            [this, written, total] {
+                if (progressDialog)
+                    progressDialog->setProgress(written, total);
+            },
+            Qt::QueuedConnection);
+    };
     handler->setDownloadCancelled(false);
     running = true;
     handler->sendHandlerMessage(handler->obtainMessage(WhatCode::Download, std::move(job), path));

@@ -3,9 +3,11 @@
 #include "display/ImageObject.h"
 #include "messaging/WhatCodes.h"
 #include "ui/RowGeometry.h"
+#include "ui/RowToolTip.h"
 #include "ui/StepRules.h"
 #include "ui/UiLog.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDoubleValidator>
 #include <QLocale>
@@ -44,6 +46,7 @@ ImageObjectWidget::ImageObjectWidget(HandlerMessage *handler, ImageObject *image
     connect(addButton, &QPushButton::released, this, &ImageObjectWidget::onBtnTimeAddReleased);
     connect(delButton, &QPushButton::pressed, this, &ImageObjectWidget::onBtnTimeDelPreseed);
     connect(delButton, &QPushButton::released, this, &ImageObjectWidget::onBtnTimeDelReleased);
+    setToolTip(RowToolTip::of(image));
 }
 
 ImageObjectWidget::~ImageObjectWidget()
@@ -62,9 +65,14 @@ void ImageObjectWidget::buildControls(int x, int y0)
     const RowGeometry::ImageRow row = RowGeometry::imageRow(x, y0);
     positionBox = new QComboBox(this);
     positionBox->setObjectName(QStringLiteral("positionBox"));
-    for (int k = 1; k <= RowGeometry::positionChoices; ++k)
-        positionBox->addItem(tr("imgwidget_lbl_text2").arg(k));
+    setPositionCount(qMax(rowCount(), picture->index()));
     positionBox->setCurrentIndex(picture->index() - 1);
+    // The box offers the positions the list has, as rows come and go.
+    if (const QAbstractItemModel *model = modelIndex.model()) {
+        connect(model, &QAbstractItemModel::rowsInserted, this, &ImageObjectWidget::fillPositions);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &ImageObjectWidget::fillPositions);
+        connect(model, &QAbstractItemModel::modelReset, this, &ImageObjectWidget::fillPositions);
+    }
     positionBox->setGeometry(row.position);
     positionBox->setFocus();
     connect(positionBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -92,6 +100,29 @@ void ImageObjectWidget::buildControls(int x, int y0)
     unitLabel->setAlignment(Qt::AlignCenter);
     unitLabel->setGeometry(row.unit);
     lightText(unitLabel);
+}
+
+int ImageObjectWidget::rowCount() const
+{
+    const QAbstractItemModel *model = modelIndex.model();
+    return model ? model->rowCount() : RowGeometry::positionChoices;
+}
+
+void ImageObjectWidget::fillPositions()
+{
+    // Called when rows come and go: the record may be gone already, so only
+    // the box's own choice is read.
+    setPositionCount(qMax(rowCount(), positionBox->currentIndex() + 1));
+}
+
+void ImageObjectWidget::setPositionCount(int count)
+{
+    const QSignalBlocker quiet(positionBox); // filling is not choosing
+    count = qMax(1, count);
+    while (positionBox->count() > count)
+        positionBox->removeItem(positionBox->count() - 1);
+    for (int k = positionBox->count() + 1; k <= count; ++k)
+        positionBox->addItem(tr("imgwidget_lbl_text2").arg(k));
 }
 
 void ImageObjectWidget::onBtnTimeAddPreseed() { pressStep(WhatCode::TimeUp); }

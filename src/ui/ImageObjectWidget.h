@@ -42,8 +42,14 @@ public slots:
 protected:
     void retranslateUi() override;
 
+private slots:
+    void fillPositions();
+
 private:
     void buildControls(int x, int y0);
+    // The positions that exist: the list's rows (the picture's own place at least).
+    int rowCount() const;
+    void setPositionCount(int count);
 
     ImageObject *picture;
     QLabel *thumbnailLabel;

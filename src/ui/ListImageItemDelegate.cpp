@@ -1,4 +1,5 @@
 #include "ui/ListImageItemDelegate.h"
+#include "ui/RowToolTip.h"
 
 #include "display/ImageObject.h"
 #include "messaging/HandlerMessage.h"
@@ -10,6 +11,9 @@
 #include "ui/RowPainter.h"
 
 #include <QPainter>
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
 
 ListImageItemDelegate::ListImageItemDelegate(HandlerMessage *handler, MainWindow *mainWindow)
     : QItemDelegate(mainWindow), handler(handler), mainWindow(mainWindow)
@@ -63,4 +67,17 @@ void ListImageItemDelegate::setEditorData(QWidget *editor, const QModelIndex &) 
 {
     if (auto *row = qobject_cast<RowEditor *>(editor))
         row->showRecord();
+}
+
+bool ListImageItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                          const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QItemDelegate::helpEvent(event, view, option, index);
+    const QString tip = RowToolTip::of(CustomTableItem::objectAt(index));
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view);
+    return true;
 }

@@ -1,4 +1,5 @@
 #include "ui/ListMediaItemDelegate.h"
+#include "ui/RowToolTip.h"
 
 #include "display/ImageObject.h"
 #include "messaging/HandlerMessage.h"
@@ -11,6 +12,9 @@
 #include "ui/RowPainter.h"
 
 #include <QPainter>
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
 
 ListMediaItemDelegate::ListMediaItemDelegate(HandlerMessage *handler, MainWindow *mainWindow)
     : QItemDelegate(mainWindow), handler(handler), mainWindow(mainWindow)
@@ -61,4 +65,17 @@ void ListMediaItemDelegate::setEditorData(QWidget *editor, const QModelIndex &) 
 {
     if (auto *row = qobject_cast<RowEditor *>(editor))
         row->showRecord();
+}
+
+bool ListMediaItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                          const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QItemDelegate::helpEvent(event, view, option, index);
+    const QString tip = RowToolTip::of(CustomTableItem::objectAt(index));
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view);
+    return true;
 }

@@ -25,6 +25,9 @@
 #include "ui/DisplayGeometryFlow.h"
 #include "ui/DiyPictureFlow.h"
 #include "ui/DownloadFlow.h"
+#include "app/AboutText.h"
+#include "ui/FileDropFlow.h"
+#include "ui/ShortcutList.h"
 #include "ui/ListImageItemDelegate.h"
 #include "ui/ListMediaItemDelegate.h"
 #include "ui/MainWindowForm.h"
@@ -39,6 +42,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMutexLocker>
 #include <QPushButton>
 #include <QTableView>
@@ -81,6 +85,7 @@ MainWindow::MainWindow(VolumeSource *volumes, QWidget *parent)
     connect(project.get(), &ProjectFlow::stateChanged, this, &MainWindow::showProjectState);
     showProjectState();
 
+    createDropFlow();
     geometry = std::make_unique<DisplayGeometryFlow>(this, [this] { clearForNewGeometry(); },
                                                      [this] { return project->confirmDiscard(); });
 
@@ -135,6 +140,11 @@ void MainWindow::connectActions()
     connect(ui->actionSaveProject, &QAction::triggered, this, &MainWindow::onActionSaveProject);
     connect(ui->actionSaveProjectAs, &QAction::triggered, this, &MainWindow::onActionSaveProjectAs);
     connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->actionDelete, &QAction::triggered, this, &MainWindow::onActionDelete);
+    connect(ui->actionMoveUp, &QAction::triggered, this, &MainWindow::onActionMoveUp);
+    connect(ui->actionMoveDown, &QAction::triggered, this, &MainWindow::onActionMoveDown);
+    connect(ui->actionShortcuts, &QAction::triggered, this, &MainWindow::onActionShortcuts);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::onActionAbout);
     connect(ui->btnZhCn, &QPushButton::clicked, this, &MainWindow::onBtnZhCnClick);
     connect(ui->btnZhHk, &QPushButton::clicked, this, &MainWindow::onBtnZhHkClick);
     connect(ui->btnEnUs, &QPushButton::clicked, this, &MainWindow::onBtnEnUsClick);
@@ -169,6 +179,7 @@ void MainWindow::connectForm()
     connect(ui->tableView, &QTableView::pressed, this, &MainWindow::pressImageWidget);
     connect(ui->tableView, &QTableView::customContextMenuRequested, this, &MainWindow::onTableViewMenuRequested);
     connect(ui->tableViewMedia, &QTableView::pressed, this, &MainWindow::pressMediaWidget);
+    connect(ui->toolBox, &QToolBox::currentChanged, this, &MainWindow::onToolBoxPageChanged);
     // A row made current by the keyboard or by the program shows as a click would.
     connect(ui->tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MainWindow::pressImageWidget);
@@ -194,6 +205,7 @@ void MainWindow::addPicture(ImageObject *object)
 {
     const QString copy = ScratchCopy::copyPicture(object->sourcePath());
     object->setSourceIsScratch(copy != object->sourcePath());
+    object->setOriginPath(object->sourcePath());
     object->setSourcePath(copy);
     imageModel->appendNumbered(object);
     selectRow(ui->tableView, imageModel->rowCount() - 1);
@@ -204,6 +216,7 @@ void MainWindow::addPictureFile(const QString &path)
     const QString copy = ScratchCopy::copyPicture(path);
     auto *object = new ImageObject(imageModel->nextIndex(), copy, 5, ImageObject::PictureFile);
     object->setSourceIsScratch(copy != path);
+    object->setOriginPath(path);
     PolarSampling::imageToLedData(QImage(copy), object);
     imageModel->appendItems({CustomTableItem(object)});
     selectRow(ui->tableView, imageModel->rowCount() - 1);
@@ -244,6 +257,64 @@ bool MainWindow::openProject(const QString &path)
 {
     stopPlaying();
     return project->openFile(path);
+}
+
+void MainWindow::openFiles(const QStringList &paths)
+{
+    drops->dispatch(DropPlan::ofPaths(paths));
+}
+
+void MainWindow::createDropFlow()
+{
+    FileDropFlow::Window window;
+    window.importPictures = [this](const QStringList &files) { importPictures(files); };
+    window.importGif = [this](const QString &path) { importGif(path); };
+    window.openProject = [this](const QString &path) { return openProject(path); };
+    drops = new FileDropFlow(this, window);
+    setAcceptDrops(true);
+}
+
+QTableView *MainWindow::shownTable() const
+{
+    return ui->toolBox->currentIndex() == 0 ? ui->tableView : ui->tableViewMedia;
+}
+
+void MainWindow::onActionDelete()
+{
+    if (shownTable() == ui->tableView)
+        onBtnDelImage();
+    else
+        onBtnDelMedia();
+}
+
+void MainWindow::onActionMoveUp()
+{
+    moveShownRow(-1);
+}
+
+void MainWindow::onActionMoveDown()
+{
+    moveShownRow(1);
+}
+
+void MainWindow::moveShownRow(int step)
+{
+    stopPlaying();
+    QTableView *table = shownTable();
+    auto *model = static_cast<CustomTableModel *>(table->model());
+    const int row = table->currentIndex().row();
+    if (model->moveBy(row, step))
+        selectRow(table, row + step);
+}
+
+void MainWindow::onActionShortcuts()
+{
+    QMessageBox::information(this, tr("Keyboard Shortcuts"), ShortcutList::html(ui->allMenuActions()));
+}
+
+void MainWindow::onActionAbout()
+{
+    QMessageBox::about(this, tr("About Rotavue"), AboutText::html());
 }
 
 void MainWindow::onActionNewProject()
@@ -301,24 +372,29 @@ void MainWindow::onBtnEditDiy()
 
 void MainWindow::onActionOpenImage()
 {
-    if (import->choosePictures())
-        ui->toolBox->setCurrentIndex(0);
+    if (!import->choosePictures())
+        return;
+    ui->toolBox->setCurrentIndex(0);
+    ui->tableView->setFocus(); // the keys go on in the list, not in the last dialog's button
 }
 
 void MainWindow::importPictures(const QStringList &files)
 {
     import->importPictures(files);
     ui->toolBox->setCurrentIndex(0);
+    ui->tableView->setFocus();
 }
 
 void MainWindow::onActionLoadGif()
 {
-    import->chooseGif();
+    if (import->chooseGif())
+        shownTable()->setFocus();
 }
 
 void MainWindow::importGif(const QString &path)
 {
     import->importGif(path);
+    shownTable()->setFocus();
 }
 
 void MainWindow::onActionSettingColor()
@@ -344,9 +420,10 @@ void MainWindow::setPreviewImage(const QImage &picture)
     WindowBrush::apply(ui->previewWidget, QBrush(picture));
 }
 
-void MainWindow::setPreviewColour(const QColor &colour)
+void MainWindow::showBlankPreview()
 {
-    WindowBrush::apply(ui->previewWidget, colour);
+    // Nothing to show: the ring of the display area stays, as at the start.
+    setPreviewImage(MainWindowForm::blankPreview());
 }
 
 void MainWindow::showPicture(ImageObject *object)
@@ -357,7 +434,7 @@ void MainWindow::showPicture(ImageObject *object)
     if (object)
         setPreviewImage(object->previewImage());
     else
-        setPreviewColour(Qt::white);
+        showBlankPreview();
     ui->btnDelImage->setEnabled(object);
     ui->btnEditImage->setEnabled(object && (object->type() == ImageObject::PictureFile
                                             || object->type() == ImageObject::DiyPicture));
@@ -391,10 +468,19 @@ void MainWindow::pressMediaWidget(const QModelIndex &index)
     if (playable)
         setPreviewImage(media->frame(0)->previewImage());
     else if (!valid)
-        setPreviewColour(Qt::white);
+        showBlankPreview();
     ui->btnPlay->setVisible(playable);
     ui->btnStop->hide();
     ui->btnDelMedia->setEnabled(valid);
+}
+
+void MainWindow::onToolBoxPageChanged(int page)
+{
+    // The preview and its buttons follow the list that is open.
+    if (page == 0)
+        pressImageWidget(ui->tableView->currentIndex());
+    else
+        pressMediaWidget(ui->tableViewMedia->currentIndex());
 }
 
 void MainWindow::selectRow(QTableView *table, int row)

@@ -17,6 +17,7 @@ class CustomTableModel;
 class DisplayGeometryFlow;
 class DiyPictureFlow;
 class DownloadFlow;
+class FileDropFlow;
 class ImageObject;
 class MainWindowForm;
 class MediaObject;
@@ -71,6 +72,8 @@ public:
     void showPicture(ImageObject *object);
     // Opens a project file (the command line's); false when it was not opened.
     bool openProject(const QString &path);
+    // Files named on the command line, as if dropped on the window.
+    void openFiles(const QStringList &paths);
     ProjectFlow *projectFlow() const { return project.get(); }
 
     QList<ImageObject *> pictureList() const;
@@ -102,6 +105,8 @@ public slots:
     void onBtnDelMedia();
     void pressImageWidget(const QModelIndex &index);
     void pressMediaWidget(const QModelIndex &index);
+    // The other list was opened.
+    void onToolBoxPageChanged(int page);
     void onBtnPlayClick();
     void onBtnStopClick();
     void handlerMessage(Message *msg);
@@ -124,6 +129,12 @@ public slots:
     void onActionOpenProject();
     void onActionSaveProject();
     void onActionSaveProjectAs();
+    // Edit menu: on the list shown.
+    void onActionDelete();
+    void onActionMoveUp();
+    void onActionMoveDown();
+    void onActionShortcuts();
+    void onActionAbout();
 
 protected:
     // Asks about unsaved changes; Cancel keeps the window open.
@@ -149,7 +160,7 @@ private:
     void switchLanguage(LanguageSwitcher::Language language);
 
     void setPreviewImage(const QImage &picture);
-    void setPreviewColour(const QColor &colour);
+    void showBlankPreview();
     void stopPlaying();
     void performStep(Message *msg);
     bool stepStillWanted(const Message *msg) const;
@@ -157,6 +168,9 @@ private:
     // shows nothing (Del then has nothing to act on).
     void selectRow(QTableView *table, int row);
     void createCardFlows();
+    void createDropFlow();
+    QTableView *shownTable() const;
+    void moveShownRow(int step);
     void stopShow();
 
     std::unique_ptr<MainWindowForm> ui;
@@ -179,4 +193,5 @@ private:
     bool showHighlighting = false; // the show moves the selection: not the user's choice
     std::unique_ptr<ProjectDialogs> projectDialogs;
     std::unique_ptr<ProjectFlow> project;
+    FileDropFlow *drops = nullptr; // a child: it watches this window's events
 };

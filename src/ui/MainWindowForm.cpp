@@ -2,6 +2,8 @@
 
 #include "display/WindowBrush.h"
 #include "edit/RingTexture.h"
+#include "ui/PreviewArea.h"
+#include "ui/ScaledPreview.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,6 +16,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolBar>
 #include <QStatusBar>
@@ -80,7 +83,8 @@ void MainWindowForm::setupUi(QMainWindow *window)
     layout->setSpacing(0);
 
     widget = buildPreviewArea(centralWidget);
-    layout->addWidget(widget, 1);
+    // Both sides grow with the window, the preview more.
+    layout->addWidget(widget, 2);
 
     toolBox = new QToolBox(centralWidget);
     toolBox->setObjectName(QStringLiteral("toolBox"));
@@ -92,7 +96,7 @@ void MainWindowForm::setupUi(QMainWindow *window)
     toolBox->addItem(page, QString());
     toolBox->addItem(page_2, QString());
     toolBox->setCurrentIndex(0);
-    layout->addWidget(toolBox, 0);
+    layout->addWidget(toolBox, 1);
 
     window->setCentralWidget(centralWidget);
     buildActions(window);
@@ -106,7 +110,7 @@ void MainWindowForm::setupUi(QMainWindow *window)
 
 void MainWindowForm::setupPreview()
 {
-    WindowBrush::apply(previewWidget, QBrush(RingTexture::make()));
+    WindowBrush::apply(previewWidget, QBrush(blankPreview()));
     WindowBrush::apply(widget, Qt::white);
     WindowBrush::apply(toolBox, QColor(200, 200, 200));
     btnPlay->hide();
@@ -129,6 +133,12 @@ void MainWindowForm::configureTable(QTableView *table, QAction *deleteAction)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(60);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Rows are dragged to a new place in their own list; files come from outside.
+    table->setDragEnabled(true);
+    table->setDragDropMode(QAbstractItemView::DragDrop);
+    table->setDragDropOverwriteMode(false);
+    table->setDefaultDropAction(Qt::MoveAction);
+    table->setDropIndicatorShown(true);
     // The Delete key does what the list's Del button does (a time box being
     // edited keeps the key for its text).
     deleteAction->setShortcut(QKeySequence::Delete);
@@ -189,18 +199,54 @@ void MainWindowForm::buildActions(QMainWindow *window)
     actionSaveProject = command("actionSaveProject", QKeySequence::Save, "Ctrl+S");
     actionSaveProjectAs = command("actionSaveProjectAs", QKeySequence::SaveAs, "Ctrl+Shift+S");
     actionQuit = command("actionQuit", QKeySequence::Quit, "Ctrl+Q");
-    // Project files come first in the menu bar, as in any desktop program.
-    fileMenu = window->menuBar()->addMenu(QString());
-    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    actionDelete = new QAction(QIcon(QStringLiteral(":/images/edit_delete.png")), QString(), window);
+    actionDelete->setObjectName(QStringLiteral("actionDelete"));
+    actionMoveUp = command("actionMoveUp", QKeySequence::UnknownKey, "Ctrl+Shift+Up");
+    actionMoveDown = command("actionMoveDown", QKeySequence::UnknownKey, "Ctrl+Shift+Down");
+    actionShortcuts = command("actionShortcuts", QKeySequence::HelpContents, "F1");
+    actionAbout = new QAction(window);
+    actionAbout->setObjectName(QStringLiteral("actionAbout"));
+    actionZhCn = make("actionZhCn", ":/images/zh_cn.png");
+    actionZhHk = make("actionZhHk", ":/images/zh_hk.png");
+    actionEnUs = make("actionEnUs", ":/images/en_us.png");
+    languageGroup = new QActionGroup(window);
+    for (QAction *language : {actionZhCn, actionZhHk, actionEnUs}) {
+        language->setCheckable(true);
+        languageGroup->addAction(language);
+    }
+    buildMenus(window);
+}
+
+void MainWindowForm::buildMenus(QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    auto menu = [bar](const char *name) {
+        QMenu *added = bar->addMenu(QString());
+        added->setObjectName(QLatin1String(name));
+        return added;
+    };
+    // Project files first, then what brings files in and what takes the playlist out.
+    fileMenu = menu("fileMenu");
     fileMenu->addActions({actionNewProject, actionOpenProject});
     fileMenu->addSeparator();
     fileMenu->addActions({actionSaveProject, actionSaveProjectAs});
     fileMenu->addSeparator();
+    fileMenu->addActions({actionOpenImage, actionImportGif, actionImportVideo, actionNewDiy});
+    fileMenu->addSeparator();
+    fileMenu->addAction(actionDownload);
+    fileMenu->addSeparator();
     fileMenu->addAction(actionQuit);
 
+    editMenu = menu("editMenu");
+    editMenu->addAction(actionDelete);
+    // The lists' own Delete actions take the key; here it is only written beside the entry.
+    actionDelete->setShortcut(QKeySequence::Delete);
+    actionDelete->setShortcutContext(Qt::WidgetShortcut);
+    editMenu->addSeparator();
+    editMenu->addActions({actionMoveUp, actionMoveDown});
+
     // The stick, calibration and display geometry functions live in a menu of their own.
-    toolsMenu = window->menuBar()->addMenu(QString());
-    toolsMenu->setObjectName(QStringLiteral("toolsMenu"));
+    toolsMenu = menu("toolsMenu");
     toolsMenu->addAction(actionPreview);
     toolsMenu->addAction(actionDefault);
     toolsMenu->addAction(actionOpenCard);
@@ -212,17 +258,23 @@ void MainWindowForm::buildActions(QMainWindow *window)
     toolsMenu->addAction(actionLedCount);
     toolsMenu->addAction(actionLineCount);
 
-    languageMenu = window->menuBar()->addMenu(QString());
-    languageMenu->setObjectName(QStringLiteral("languageMenu"));
-    actionZhCn = make("actionZhCn", ":/images/zh_cn.png");
-    actionZhHk = make("actionZhHk", ":/images/zh_hk.png");
-    actionEnUs = make("actionEnUs", ":/images/en_us.png");
-    languageGroup = new QActionGroup(window);
-    for (QAction *language : {actionZhCn, actionZhHk, actionEnUs}) {
-        language->setCheckable(true);
-        languageGroup->addAction(language);
-        languageMenu->addAction(language);
+    languageMenu = menu("languageMenu");
+    languageMenu->addActions({actionZhCn, actionZhHk, actionEnUs});
+
+    helpMenu = menu("helpMenu");
+    helpMenu->addActions({actionShortcuts, actionAbout});
+}
+
+QList<QAction *> MainWindowForm::allMenuActions() const
+{
+    QList<QAction *> all;
+    for (const QMenu *menu : {fileMenu, editMenu, toolsMenu, languageMenu, helpMenu}) {
+        for (QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                all.append(action);
+        }
     }
+    return all;
 }
 
 void MainWindowForm::buildToolBar(QMainWindow *window)
@@ -287,27 +339,21 @@ void MainWindowForm::highlightRow(int kind, int row)
 
 QWidget *MainWindowForm::buildPreviewArea(QWidget *parent)
 {
-    auto *area = new QWidget(parent);
-    area->setObjectName(QStringLiteral("widget"));
-    auto *row = new QHBoxLayout(area);
-    row->addStretch(1);
-
-    previewWidget = new QWidget(area);
+    previewWidget = new ScaledPreview;
     previewWidget->setObjectName(QStringLiteral("previewWidget"));
-    previewWidget->setMinimumSize(previewSide, previewSide);
-    previewWidget->setMaximumSize(previewSide, previewSide);
-    row->addWidget(previewWidget, 0, Qt::AlignVCenter);
-
-    auto *buttons = new QVBoxLayout;
-    buttons->addStretch(1);
-    btnPlay = makePlayButton(area, "btnPlay", ":/images/play.png");
-    btnStop = makePlayButton(area, "btnStop", ":/images/stop.png");
-    buttons->addWidget(btnPlay);
-    buttons->addWidget(btnStop);
-    buttons->addStretch(1);
-    row->addLayout(buttons);
-    row->addStretch(1);
+    btnPlay = makePlayButton(nullptr, "btnPlay", ":/images/play.png");
+    btnStop = makePlayButton(nullptr, "btnStop", ":/images/stop.png");
+    auto *area = new PreviewArea(previewWidget, btnPlay, btnStop, parent);
+    area->setObjectName(QStringLiteral("widget"));
     return area;
+}
+
+QImage MainWindowForm::blankPreview()
+{
+    QImage blank(RingTexture::size, RingTexture::size, QImage::Format_ARGB32);
+    blank.fill(Qt::white);
+    QPainter(&blank).drawImage(0, 0, RingTexture::make());
+    return blank;
 }
 
 QWidget *MainWindowForm::buildPage(QWidget *parent, const char *name, QPushButton *&edit, QPushButton *&del,
@@ -369,4 +415,17 @@ void MainWindowForm::retranslateUi(QMainWindow *window)
     actionSaveProject->setText(tr("&Save Project"));
     actionSaveProjectAs->setText(tr("Save Project &As..."));
     actionQuit->setText(tr("&Quit"));
+    editMenu->setTitle(tr("&Edit"));
+    actionDelete->setText(tr("&Delete"));
+    actionMoveUp->setText(tr("Move &Up"));
+    actionMoveDown->setText(tr("Move Do&wn"));
+    helpMenu->setTitle(tr("&Help"));
+    actionShortcuts->setText(tr("&Keyboard Shortcuts"));
+    actionAbout->setText(tr("&About Rotavue"));
+    // The toolbar says what each button does before it is pressed.
+    actionNewDiy->setToolTip(tr("Draw a new picture of your own"));
+    actionOpenImage->setToolTip(tr("Add picture files to the picture list"));
+    actionImportVideo->setToolTip(tr("Add a stretch of a video clip to the video list"));
+    actionImportGif->setToolTip(tr("Add an animated GIF to the video list"));
+    actionDownload->setToolTip(tr("Write the playlist to a USB stick as one card file"));
 }

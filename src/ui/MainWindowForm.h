@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QList>
 #include <QPair>
 
 class QAction;
@@ -31,11 +33,16 @@ public:
     // current one; (first row, count).
     static QPair<int, int> rowsToDelete(const QTableView *table);
 
+    // What the preview shows with nothing selected: the ring of the display area on white.
+    static QImage blankPreview();
+
     // The status bar's version, line count and LED count labels.
     void showDisplayParameters(int lineCount, int ledCount);
     // While the show plays: its action reads "Stop show", Stop is offered and
     // Play (of the selected sequence) is not; after it, Play when one is selected.
     void showShowPlaying(bool playing, bool sequenceSelected);
+    // Every entry of the menu bar's menus, in menu order.
+    QList<QAction *> allMenuActions() const;
     // Makes the row the show plays current and selected (kind 0 pictures, 1 sequences).
     void highlightRow(int kind, int row);
 
@@ -58,7 +65,14 @@ public:
     QAction *actionSaveProject = nullptr;
     QAction *actionSaveProjectAs = nullptr;
     QAction *actionQuit = nullptr;
+    QAction *actionDelete = nullptr;         // Edit: on the list shown
+    QAction *actionMoveUp = nullptr;
+    QAction *actionMoveDown = nullptr;
+    QAction *actionShortcuts = nullptr;
+    QAction *actionAbout = nullptr;
     QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
+    QMenu *helpMenu = nullptr;
     QToolBar *toolBar = nullptr;
     QMenu *toolsMenu = nullptr;
     // The three languages, one checked: the toolbar's language buttons stay hidden.
@@ -94,6 +108,7 @@ private:
     void configureTable(QTableView *table, QAction *deleteAction);
     void setupPreview();
     void buildActions(QMainWindow *window);
+    void buildMenus(QMainWindow *window);
     void buildToolBar(QMainWindow *window);
     void buildStatusBar(QMainWindow *window);
     QWidget *buildPreviewArea(QWidget *parent);

@@ -1,4 +1,5 @@
 #include "ui/MediaObjectWidget.h"
+#include "ui/RowToolTip.h"
 
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -49,6 +50,7 @@ MediaObjectWidget::MediaObjectWidget(HandlerMessage *handler, MediaObject *media
     connect(addButton, &QPushButton::released, this, &MediaObjectWidget::onBtnTimeAddReleased);
     connect(delButton, &QPushButton::pressed, this, &MediaObjectWidget::onBtnTimeDelPreseed);
     connect(delButton, &QPushButton::released, this, &MediaObjectWidget::onBtnTimeDelReleased);
+    setToolTip(RowToolTip::of(media));
 }
 
 QString MediaObjectWidget::infoText(const QString &pattern, int frameCount)

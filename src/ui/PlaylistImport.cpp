@@ -8,6 +8,7 @@
 #include "import/PictureLimit.h"
 #include "ui/CustomTableModel.h"
 #include "ui/DamagedGifQuestion.h"
+#include "ui/FileKind.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ bool PlaylistImport::choosePictures()
     }
     const QStringList files = QFileDialog::getOpenFileNames(window, tr("dialog_title_load_picture"),
                                                             WorkDirectory::lastUsedFolder(),
-                                                            QStringLiteral("image Files (*.png *.jpg)"));
+                                                            FileKind::pictureFilter());
     if (files.isEmpty())
         return false;
     WorkDirectory::setLastUsedFolder(QFileInfo(files.first()).absolutePath());
@@ -58,7 +59,7 @@ void PlaylistImport::importPictures(const QStringList &files)
 bool PlaylistImport::chooseGif()
 {
     const QString path = QFileDialog::getOpenFileName(window, tr("dialog_title_load_gif"),
-                                                      WorkDirectory::lastUsedFolder(), QStringLiteral("gif (*.gif)"));
+                                                      WorkDirectory::lastUsedFolder(), FileKind::gifFilter());
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     WorkDirectory::setLastUsedFolder(QFileInfo(path).absoluteFilePath());

@@ -7,6 +7,8 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QScrollArea>
 #include <QtTest>
 
@@ -26,6 +28,8 @@ private slots:
     void typing_data();
     void typing();
     void closingKeepsTheEdits();
+    void resetPutsTheDefaultsBack();
+    void closeEndsTheForm();
 };
 
 void TestSettingColorForm::initTestCase()
@@ -122,6 +126,43 @@ void TestSettingColorForm::closingKeepsTheEdits()
     QCOMPARE(TestColorUtil::instance()->getTestRValue(255), 200);
     SettingColorForm reopened;
     QCOMPARE(reopened.findChild<QLineEdit *>("txtR32")->text(), QStringLiteral("200"));
+}
+
+void TestSettingColorForm::resetPutsTheDefaultsBack()
+{
+    SettingColorForm form;
+    const TestValue *step5 = TestColorUtil::instance()->value(5);
+    const int red = step5->red(), blue = step5->blue();
+    auto *redBox = form.findChild<QLineEdit *>("txtR5");
+    auto *blueBox = form.findChild<QLineEdit *>("txtB32");
+    redBox->selectAll();
+    QTest::keyClicks(redBox, "99");
+    blueBox->selectAll();
+    QTest::keyClicks(blueBox, "1");
+    QCOMPARE(step5->red(), 99);
+    auto *reset = form.findChild<QPushButton *>("btnReset");
+    QVERIFY(reset);
+    QCOMPARE(reset->text(), QStringLiteral("Reset to defaults"));
+    reset->click();
+    QCOMPARE(step5->red(), red);
+    QCOMPARE(step5->blue(), blue);
+    QCOMPARE(redBox->text(), QString::number(red));
+    QCOMPARE(blueBox->text(), QString::number(TestColorUtil::instance()->value(32)->blue()));
+    QVERIFY(TestColorUtil::instance()->value(32)->blue() != 1);
+    // The table keeps working after a reset: typing still reaches it.
+    redBox->selectAll();
+    QTest::keyClicks(redBox, "42");
+    QCOMPARE(step5->red(), 42);
+}
+
+void TestSettingColorForm::closeEndsTheForm()
+{
+    SettingColorForm form;
+    auto *close = form.findChild<QPushButton *>("btnClose");
+    QVERIFY(close);
+    QTimer::singleShot(0, close, &QPushButton::click);
+    QCOMPARE(form.exec(), int(QDialog::Accepted));
+    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(TestSettingColorForm)

@@ -158,7 +158,12 @@ private slots:
         QCOMPARE(window.form().actionOpenProject->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(window.form().actionSaveProjectAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
         QCOMPARE(window.form().actionQuit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-        QCOMPARE(window.form().fileMenu->actions().size(), 7); // two separators
+        // The project entries lead, the imports and the download follow, Quit ends it.
+        const QList<QAction *> entries = window.form().fileMenu->actions();
+        QCOMPARE(entries.size(), 14); // five separators
+        QCOMPARE(entries.at(0), window.form().actionNewProject);
+        QCOMPARE(entries.at(1), window.form().actionOpenProject);
+        QCOMPARE(entries.last(), window.form().actionQuit);
     }
 
     // Download, save, a fresh window, open, download again: the same card, and the rows show.

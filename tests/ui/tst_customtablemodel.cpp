@@ -4,7 +4,11 @@
 
 #include "TestWorkDir.h"
 
+#include <QMimeData>
 #include <QPointer>
+#include <QUrl>
+
+#include <memory>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -249,6 +253,125 @@ private slots:
         QCOMPARE(model.objectAt<ImageObject>(2), nullptr);
         QCOMPARE(model.objectsOf<ImageObject>(), (QList<ImageObject *>{first, second}));
         model.delRow(0, 2);
+    }
+
+    // Rows told apart by their display time 1, 2, 3, ... as made.
+    static QList<int> times(const CustomTableModel &model)
+    {
+        QList<int> result;
+        for (const CustomTableItem &item : model.itemList())
+            result.append(int(qobject_cast<ImageObject *>(item.object)->displayTime()));
+        return result;
+    }
+
+    static CustomTableModel *timedModel(int count, QObject *parent)
+    {
+        QList<CustomTableItem> items;
+        for (int i = 1; i <= count; ++i)
+            items.append(CustomTableItem(new ImageObject(i, QString(), i, ImageObject::PictureFile)));
+        return new CustomTableModel(items, 1, parent);
+    }
+
+    void moveByMovesOneStep_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<QList<int>>("order");
+        QTest::newRow("up") << 2 << -1 << true << QList<int>{1, 3, 2, 4};
+        QTest::newRow("down") << 1 << 1 << true << QList<int>{1, 3, 2, 4};
+        QTest::newRow("last row down") << 3 << 1 << false << QList<int>{1, 2, 3, 4};
+        QTest::newRow("first row up") << 0 << -1 << false << QList<int>{1, 2, 3, 4};
+        QTest::newRow("first row down") << 0 << 1 << true << QList<int>{2, 1, 3, 4};
+        QTest::newRow("last row up") << 3 << -1 << true << QList<int>{1, 2, 4, 3};
+        QTest::newRow("no row") << -1 << 1 << false << QList<int>{1, 2, 3, 4};
+        QTest::newRow("past the end") << 4 << -1 << false << QList<int>{1, 2, 3, 4};
+    }
+
+    void moveByMovesOneStep()
+    {
+        QFETCH(int, row);
+        QFETCH(int, step);
+        QFETCH(bool, moved);
+        QFETCH(QList<int>, order);
+        TestWorkDir work;
+        QObject owner;
+        CustomTableModel *model = timedModel(4, &owner);
+        QSignalSpy moves(model, &QAbstractItemModel::rowsMoved);
+        QSignalSpy changed(model, &CustomTableModel::playlistChanged);
+        QCOMPARE(model->moveBy(row, step), moved);
+        QCOMPARE(times(*model), order);
+        // The index numbers follow the rows: 1, 2, 3, 4 from the top.
+        QCOMPARE(indexes(*model), (QList<int>{1, 2, 3, 4}));
+        QCOMPARE(moves.count(), moved ? 1 : 0);
+        QCOMPARE(changed.count(), moved ? 1 : 0);
+    }
+
+    void moveRowsKeepsTheSetOfNumbers()
+    {
+        TestWorkDir work;
+        QList<CustomTableItem> items;
+        for (int index : {0, 1, 2}) // a video list starts at 0
+            items.append(CustomTableItem(new ImageObject(index, QString(), index + 1, ImageObject::PictureFile)));
+        CustomTableModel model(items, 1);
+        QVERIFY(model.moveRows(QModelIndex(), 0, 2, QModelIndex(), 3));
+        QCOMPARE(times(model), (QList<int>{3, 1, 2}));
+        QCOMPARE(indexes(model), (QList<int>{0, 1, 2}));
+        QVERIFY(!model.moveRows(QModelIndex(), 0, 2, QModelIndex(), 1)); // into itself
+        QVERIFY(!model.moveRows(QModelIndex(), 1, 3, QModelIndex(), 0)); // past the end
+        QVERIFY(!model.moveRows(model.index(0, 0), 0, 1, QModelIndex(), 2)); // rows have no children
+    }
+
+    void draggedRowsDropIntoTheirNewPlace_data()
+    {
+        QTest::addColumn<QList<int>>("dragged");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("onRow");
+        QTest::addColumn<QList<int>>("order");
+        QTest::newRow("one row down, between rows") << QList<int>{0} << 3 << -1 << QList<int>{2, 3, 1, 4, 5};
+        QTest::newRow("one row to the end") << QList<int>{1} << -1 << -1 << QList<int>{1, 3, 4, 5, 2};
+        QTest::newRow("two rows up, onto a row") << QList<int>{3, 4} << -1 << 0 << QList<int>{4, 5, 1, 2, 3};
+        QTest::newRow("onto itself") << QList<int>{2} << -1 << 2 << QList<int>{1, 2, 3, 4, 5};
+    }
+
+    void draggedRowsDropIntoTheirNewPlace()
+    {
+        QFETCH(QList<int>, dragged);
+        QFETCH(int, row);
+        QFETCH(int, onRow);
+        QFETCH(QList<int>, order);
+        TestWorkDir work;
+        QObject owner;
+        CustomTableModel *model = timedModel(5, &owner);
+        QModelIndexList indexes;
+        for (int r : dragged)
+            indexes << model->index(r, 0);
+        std::unique_ptr<QMimeData> data(model->mimeData(indexes));
+        QVERIFY(data);
+        QVERIFY(model->flags(model->index(0, 0)) & Qt::ItemIsDragEnabled);
+        const QModelIndex parent = onRow >= 0 ? model->index(onRow, 0) : QModelIndex();
+        QVERIFY(model->canDropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
+        model->dropMimeData(data.get(), Qt::MoveAction, row, 0, parent);
+        QCOMPARE(times(*model), order);
+        // Nothing is gone: the view finds no rows to remove after a move.
+        QVERIFY(!model->removeRows(0, 1));
+        QCOMPARE(model->rowCount(), 5);
+    }
+
+    void rowsDoNotTravelToTheOtherList()
+    {
+        TestWorkDir work;
+        QObject owner;
+        CustomTableModel *pictures = timedModel(3, &owner);
+        CustomTableModel *others = timedModel(3, &owner);
+        std::unique_ptr<QMimeData> data(pictures->mimeData({pictures->index(0, 0)}));
+        QVERIFY(!others->dropMimeData(data.get(), Qt::MoveAction, 3, 0, QModelIndex()));
+        QVERIFY(!pictures->dropMimeData(data.get(), Qt::CopyAction, 3, 0, QModelIndex()));
+        QCOMPARE(times(*others), (QList<int>{1, 2, 3}));
+        QCOMPARE(times(*pictures), (QList<int>{1, 2, 3}));
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.png"))});
+        QVERIFY(!pictures->canDropMimeData(&files, Qt::CopyAction, 0, 0, QModelIndex()));
     }
 };
 

@@ -126,24 +126,24 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QString>("checked");
         QTest::newRow("simplified") << QStringLiteral("onBtnZhCnClick")
-                                    << QStringList{QStringLiteral("工具"), QStringLiteral("LED数量…"),
-                                                   QStringLiteral("分辨率…"), QStringLiteral("语言"),
+                                    << QStringList{QStringLiteral("工具(&T)"), QStringLiteral("LED数量…"),
+                                                   QStringLiteral("分辨率…"), QStringLiteral("语言(&L)"),
                                                    QStringLiteral("导入图片"), QStringLiteral("颜色调试参数"),
                                                    QStringLiteral("图片列表"), QStringLiteral("删除图片"),
                                                    QStringLiteral(" 线数：450"), QStringLiteral(" LED数：112"),
                                                    QStringLiteral("调整对比度")}
                                     << QStringLiteral("actionZhCn");
         QTest::newRow("traditional") << QStringLiteral("onBtnZhHkClick")
-                                     << QStringList{QStringLiteral("工具"), QStringLiteral("LED數量…"),
-                                                    QStringLiteral("解像度…"), QStringLiteral("語言"),
+                                     << QStringList{QStringLiteral("工具(&T)"), QStringLiteral("LED數量…"),
+                                                    QStringLiteral("解像度…"), QStringLiteral("語言(&L)"),
                                                     QStringLiteral("匯入圖片"), QStringLiteral("顏色調試參數"),
                                                     QStringLiteral("圖片列表"), QStringLiteral("刪除圖片"),
                                                     QStringLiteral(" 線數：450"), QStringLiteral(" LED數：112"),
                                                     QStringLiteral("調整對比度")}
                                      << QStringLiteral("actionZhHk");
         QTest::newRow("english") << QStringLiteral("onBtnEnUsClick")
-                                 << QStringList{QStringLiteral("Tools"), QStringLiteral("LED count…"),
-                                                QStringLiteral("Line count…"), QStringLiteral("Language"),
+                                 << QStringList{QStringLiteral("&Tools"), QStringLiteral("LED count…"),
+                                                QStringLiteral("Line count…"), QStringLiteral("&Language"),
                                                 QStringLiteral("Import Picture"), QStringLiteral("Colour calibration"),
                                                 QStringLiteral("Picture List"), QStringLiteral("Del"),
                                                 QStringLiteral(" LINE:450"), QStringLiteral(" LED:112"),
@@ -173,7 +173,10 @@ private slots:
         MainWindow window;
         window.onBtnEnUsClick();
         auto *image = new ImageObject(1, QString(), 5, ImageObject::PictureFile);
-        window.pictureModel()->appendItems({CustomTableItem(image)});
+        // Three pictures: the position box offers the positions that exist.
+        window.pictureModel()->appendItems({CustomTableItem(image),
+                                            CustomTableItem(new ImageObject(2, QString(), 5, ImageObject::PictureFile)),
+                                            CustomTableItem(new ImageObject(3, QString(), 5, ImageObject::PictureFile))});
         const QModelIndex row = window.pictureModel()->index(0, 0);
         window.form().tableView->openPersistentEditor(row);
         QWidget *editor = window.form().tableView->indexWidget(row);
