@@ -13,6 +13,7 @@ packages=(
     qt6-translations-l10n
     libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick
+    dpkg-dev desktop-file-utils appstream lintian
     fonts-dejavu-core
     fonts-wqy-zenhei
 )

@@ -153,6 +153,23 @@ void WorkDirectory::initForTool(const QString &currentDir)
     setTempDir(startRun(root), root);
 }
 
+void WorkDirectory::initInstalled()
+{
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QLatin1String("/.local/share");
+    const QString work = data + QLatin1String("/rotavue");
+    QDir().mkpath(work);
+    initForTool(work);
+    setLastUsedFolder(QDir::homePath());
+}
+
+bool WorkDirectory::runsFromBuildTree(const QString &programDir)
+{
+    // build/src/rotavue: the build tree's cache file is one folder up.
+    return QFileInfo(QDir(programDir).filePath(QStringLiteral("../CMakeCache.txt"))).isFile();
+}
+
 void WorkDirectory::endRun()
 {
     if (!g_runLock)

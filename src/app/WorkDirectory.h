@@ -30,6 +30,14 @@ public:
     // folders of ended runs there were removed, so that a killed run's
     // scratch files go at the next start of either program.
     static void initForTool(const QString &currentDir);
+    // An installed program, started from the desktop in the user's home:
+    // the work directory is rotavue/ in the user's data folder
+    // (~/.local/share), scratch files go to the cache folder
+    // (~/.cache/rotavue/temp), the file choosers start in the home folder,
+    // and nothing is made in the current directory.
+    static void initInstalled();
+    // The program runs from a CMake build tree (make run), not installed.
+    static bool runsFromBuildTree(const QString &programDir);
     // Removes this run's folder and its lock now (the tool, at its end).
     static void endRun();
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -13,7 +14,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotavue"));
     // Qt 6 uses UTF-8 for narrow strings, the locale and translations already.
-    WorkDirectory::init(QDir::currentPath());
+    // From the build tree (make run) the current directory is the work
+    // directory; installed, the user's data and cache folders are.
+    if (WorkDirectory::runsFromBuildTree(QCoreApplication::applicationDirPath())) {
+        WorkDirectory::init(QDir::currentPath());
+    } else {
+        WorkDirectory::initInstalled();
+        // The file dialogs' history goes with the program's data, not into ~/.config.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, WorkDirectory::workDir());
+    }
 
     int code = 0;
     {

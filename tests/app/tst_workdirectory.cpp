@@ -73,6 +73,8 @@ private slots:
     void removingARunRemovesLinksNotTheirTargets();
     void workDirIsTheCurrentDirectory();
     void cleanUpOfMissingFolderDoesNothing();
+    void anInstalledProgramKeepsToTheUsersFolders();
+    void theBuildTreeIsToldApart();
 
 private:
     QString fallback() const { return home.path() + "/cache/rotavue/temp"; }
@@ -232,6 +234,36 @@ void TestWorkDirectory::workDirIsTheCurrentDirectory()
     QVERIFY(!WorkDirectory::workDir().endsWith('/'));
     QCOMPARE(WorkDirectory::lastUsedFolder(), WorkDirectory::workDir());
     QCOMPARE(WorkDirectory::tempRoot(), WorkDirectory::workDir() + "/temp");
+}
+
+void TestWorkDirectory::anInstalledProgramKeepsToTheUsersFolders()
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
+    const QString saved = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work->path())); // started from the desktop, in some folder
+    WorkDirectory::initInstalled();
+    QVERIFY(QDir::setCurrent(saved));
+    QCOMPARE(WorkDirectory::workDir(), home.path() + "/data/rotavue");
+    QVERIFY(QFileInfo(WorkDirectory::workDir()).isDir());
+    QVERIFY2(WorkDirectory::tempDir().startsWith(fallback() + '/'), qPrintable(WorkDirectory::tempDir()));
+    QCOMPARE(WorkDirectory::lastUsedFolder(), QDir::homePath());
+    QVERIFY(WorkDirectory::ensureTempDir());
+    // Nothing was made where it was started.
+    QCOMPARE(QDir(work->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    WorkDirectory::endRun();
+    qunsetenv("XDG_DATA_HOME");
+}
+
+void TestWorkDirectory::theBuildTreeIsToldApart()
+{
+    QVERIFY(QDir().mkpath(work->path() + "/build/src"));
+    QVERIFY(QDir().mkpath(work->path() + "/usr/bin"));
+    QFile cache(work->path() + "/build/CMakeCache.txt");
+    QVERIFY(cache.open(QIODevice::WriteOnly));
+    cache.close();
+    QVERIFY(WorkDirectory::runsFromBuildTree(work->path() + "/build/src"));
+    QVERIFY(!WorkDirectory::runsFromBuildTree(work->path() + "/usr/bin"));
+    QVERIFY(!WorkDirectory::runsFromBuildTree(work->path() + "/build")); // the cache file is one folder up only
 }
 
 void TestWorkDirectory::cleanUpOfMissingFolderDoesNothing()
