@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -69,7 +70,8 @@ BENCHMARK(BM_CutStretch)
     ->Args({1920, 1080})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Iterations(5);
+    ->Iterations(1)
+    ->Repetitions(5);
 
 // From the stop call until every worker has ended and the frames are gone.
 void BM_StopMidCut(benchmark::State &state)
@@ -86,7 +88,7 @@ void BM_StopMidCut(benchmark::State &state)
         job.reset();
     }
 }
-BENCHMARK(BM_StopMidCut)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_StopMidCut)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);
 
 void BM_MiddleSnapshot(benchmark::State &state)
 {
@@ -99,13 +101,14 @@ void BM_MiddleSnapshot(benchmark::State &state)
         benchmark::DoNotOptimize(frame.constBits());
     }
 }
-BENCHMARK(BM_MiddleSnapshot)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_MiddleSnapshot)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("rotavue.*.debug=false"));
     QTemporaryDir work;
     WorkDirectory::initPrivate(work.path());
     benchmark::Initialize(&argc, argv);
