@@ -132,6 +132,7 @@ bool LoadMediaDialog::openVideo(const QString &chosen)
     WorkDirectory::setLastUsedFolder(QFileInfo(chosen).absolutePath());
     if (player && player->isPlaying())
         stop();
+    geometryChosen = false;
     if (!VideoDecoder::instance()) {
         QMessageBox::critical(this, QStringLiteral("Qt libVLC player"), QStringLiteral("Could not init libVLC"));
         return false;
@@ -250,6 +251,7 @@ bool LoadMediaDialog::chooseGeometry(const QImage &snapshot)
     qCDebug(lcVideo).nospace() << "#LoadMediaDialog# vlcPlaying() " << selection << ", " << imageSize << ", "
                                << selection;
     cutter = GifFrameCutter(selection, imageSize);
+    geometryChosen = true;
     const QRect crop = cutter.cropRect();
     qCDebug(lcVideo).nospace() << "#LoadMediaDialog# vlcPlaying() x = " << crop.x() << ", y = " << crop.y()
                                << ", w = " << crop.width() << ", h = " << crop.height() << ", " << imageSize;
@@ -311,7 +313,8 @@ void LoadMediaDialog::onBtnStart()
         return;
     qDeleteAll(listImageObject);
     listImageObject.clear();
-    if (player->isPlaying())
+    // Until the round area is chosen the player still plays (and there is nothing to cut by).
+    if (player->isPlaying() || !geometryChosen)
         return;
     okBut->setEnabled(false);
     cutting = true;

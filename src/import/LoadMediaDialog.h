@@ -81,6 +81,7 @@ private:
     VideoCutJob *job = nullptr;
     ProgressDialog *progressDialog = nullptr;
     GifFrameCutter cutter;
+    bool geometryChosen = false; // the crop dialog was closed with OK for this clip
     QList<ImageObject *> listImageObject;
     bool cutting = false;
     qint64 startTimeMs = 0;

@@ -5,7 +5,6 @@
 #include "import/GetImageDataThread.h"
 #include "import/VideoLog.h"
 
-#include <QMutexLocker>
 
 #include <algorithm>
 
@@ -38,7 +37,7 @@ void VideoCutJob::start()
 void VideoCutJob::stop()
 {
     {
-        QMutexLocker locker(&queueLock);
+        const std::lock_guard<std::mutex> guard(queueLock);
         stopping = true;
     }
     if (cutThread)
@@ -47,7 +46,7 @@ void VideoCutJob::stop()
         if (converter)
             converter->stopRunning();
     }
-    queueChanged.wakeAll();
+    queueChanged.notify_all();
     // Each destructor waits for its run to end.
     for (GetImageDataThread *&converter : convertThreads) {
         delete converter;
@@ -55,7 +54,7 @@ void VideoCutJob::stop()
     }
     delete cutThread;
     cutThread = nullptr;
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     tempImageObject.clear();
     qDeleteAll(listImageObject);
     listImageObject.clear();
@@ -81,13 +80,13 @@ bool VideoCutJob::isRunning() const
 
 QString VideoCutJob::error() const
 {
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     return cutError;
 }
 
 QList<ImageObject *> VideoCutJob::takeFrames()
 {
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     QList<ImageObject *> taken;
     taken.swap(listImageObject);
     std::stable_sort(taken.begin(), taken.end(),
@@ -97,33 +96,33 @@ QList<ImageObject *> VideoCutJob::takeFrames()
 
 bool VideoCutJob::addTempImageObj(Pick pick)
 {
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     while (!stopping && tempImageObject.size() >= queueLimit)
-        queueChanged.wait(&queueLock);
+        queueChanged.wait(locker);
     if (stopping)
         return false;
     tempImageObject.enqueue(std::move(pick));
-    queueChanged.wakeAll();
+    queueChanged.notify_all();
     return true;
 }
 
 void VideoCutJob::setCutFinished(const QString &error)
 {
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     cutFinished = true;
     cutError = error;
-    queueChanged.wakeAll();
+    queueChanged.notify_all();
 }
 
 bool VideoCutJob::getTempImageObj(Pick *pick)
 {
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     while (!stopping && tempImageObject.isEmpty() && !cutFinished)
-        queueChanged.wait(&queueLock);
+        queueChanged.wait(locker);
     if (stopping || tempImageObject.isEmpty())
         return false;
     *pick = tempImageObject.dequeue();
-    queueChanged.wakeAll();
+    queueChanged.notify_all();
     return true;
 }
 
@@ -132,7 +131,7 @@ void VideoCutJob::addImage(ImageObject *frame)
     // Pushed to the owner's thread while still on its own; a stop deletes it
     // there after the workers have ended.
     frame->moveToThread(owner);
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     listImageObject.append(frame);
 }
 
@@ -140,7 +139,7 @@ void VideoCutJob::cutMediaOver(bool ret)
 {
     if (++convertersDone < converterCount)
         return;
-    QMutexLocker locker(&queueLock);
+    std::unique_lock<std::mutex> locker(queueLock);
     const bool ok = ret && !stopping && !listImageObject.isEmpty();
     qCDebug(lcVideo).nospace() << "#VideoCutJob# over, frames = " << listImageObject.size() << ", error = " << cutError;
     locker.unlock();

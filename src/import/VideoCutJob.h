@@ -4,13 +4,13 @@
 
 #include <QImage>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QQueue>
 #include <QString>
-#include <QWaitCondition>
 
 #include <array>
+#include <condition_variable>
+#include <mutex>
 
 class CutImageThread;
 class GetImageDataThread;
@@ -90,8 +90,10 @@ private:
     int convertersDone = 0;
     QThread *owner = nullptr; // set before the workers start
 
-    mutable QMutex queueLock; // guards everything below
-    QWaitCondition queueChanged;
+    // Standard primitives rather than QMutex/QWaitCondition: ThreadSanitizer
+    // cannot see QWaitCondition release and retake the mutex inside Qt.
+    mutable std::mutex queueLock; // guards everything below
+    std::condition_variable queueChanged;
     QQueue<Pick> tempImageObject;
     QList<ImageObject *> listImageObject;
     bool cutFinished = false;

@@ -125,10 +125,12 @@ QString VideoDecoder::probe(const QString &path, Info *info)
     info->lengthMs = libvlc_media_get_duration(media);
     libvlc_media_track_t **tracks = nullptr;
     const unsigned count = libvlc_media_tracks_get(media, &tracks);
+    bool videoTrack = false;
     for (unsigned i = 0; i < count; ++i) {
         const libvlc_media_track_t *track = tracks[i];
         if (track->i_type != libvlc_track_video || !track->video)
             continue;
+        videoTrack = true;
         info->size = QSize(int(track->video->i_width), int(track->video->i_height));
         if (track->video->i_frame_rate_den > 0)
             info->fps = double(track->video->i_frame_rate_num) / track->video->i_frame_rate_den;
@@ -139,6 +141,11 @@ QString VideoDecoder::probe(const QString &path, Info *info)
     libvlc_media_release(media);
     qCDebug(lcVideo).nospace() << "#VideoDecoder# probe " << path << ", status = " << status << ", length = "
                                << info->lengthMs << ", size = " << info->size << ", fps = " << info->fps;
+    if (videoTrack && info->size.isEmpty()) {
+        // Streams without a header (MPEG-TS, for one) tell their size only in their frames.
+        QString error;
+        info->size = frameNear(path, 0, &error).size();
+    }
     if (info->size.isEmpty())
         return tr("The file \"%1\" holds no video that can be read.").arg(shown(path));
     return QString();

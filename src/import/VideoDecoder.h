@@ -48,7 +48,7 @@ public:
     static QString decode(const QString &path, qint64 untilMs, double fps, const FrameFilter &wanted,
                           const FrameSink &sink, const std::atomic<bool> &running);
 
-    // The first frame at or shortly after atMs (within the preroll of the
-    // nearest key frame), for showing; null with a message on failure.
+    // A frame near atMs (libVLC's seek may land a few frames before it), for
+    // showing; null with a message on failure.
     static QImage frameNear(const QString &path, qint64 atMs, QString *error);
 };

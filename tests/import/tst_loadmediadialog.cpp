@@ -169,7 +169,9 @@ void TestLoadMediaDialog::startWhilePlayingDoesNothing()
     QVERIFY(openAndWait(dialog, clip("clip 14 s.mp4")));
     QCOMPARE(driver.cropDialogs, 1);
     QCOMPARE(driver.progressDialogs, 0);
-    QVERIFY(dialog.takeFrames().isEmpty());
+    const QList<ImageObject *> frames = dialog.takeFrames();
+    qDeleteAll(frames);
+    QVERIFY(frames.isEmpty());
     QVERIFY(dialog.isVisible());
 }
 
@@ -224,6 +226,7 @@ void TestLoadMediaDialog::cancelDuringCutLeavesNothing()
     ModalDriver driver;
     LoadMediaDialog dialog;
     QVERIFY(openAndWait(dialog, clip("clip 14 s.mp4")));
+    const QStringList scratchBefore = QDir(work->tempDir()).entryList(QDir::Files);
     const int firstId = ImageObject::peekNextId();
     driver.onProgress = [](ProgressDialog &progress) {
         progress.findChild<QPushButton *>()->click();
@@ -234,7 +237,7 @@ void TestLoadMediaDialog::cancelDuringCutLeavesNothing()
     QVERIFY(dialog.takeFrames().isEmpty());
     for (int id = firstId; id < ImageObject::peekNextId(); ++id)
         QVERIFY(!hasScratchFiles(id));
-    QVERIFY(QDir(work->tempDir()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(QDir(work->tempDir()).entryList(QDir::Files), scratchBefore);
 }
 
 void TestLoadMediaDialog::destroyingTheDialogMidCutStopsEverything()
@@ -242,13 +245,14 @@ void TestLoadMediaDialog::destroyingTheDialogMidCutStopsEverything()
     ModalDriver driver;
     QPointer<LoadMediaDialog> dialog = new LoadMediaDialog;
     QVERIFY(openAndWait(*dialog, clip("clip 14 s.mp4")));
+    const QStringList scratchBefore = QDir(work->tempDir()).entryList(QDir::Files);
     const int firstId = ImageObject::peekNextId();
     driver.onProgress = [&](ProgressDialog &) { delete dialog.data(); };
     QTimer::singleShot(0, dialog.data(), [&] { button(*dialog, "okBut")->click(); });
     QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 20000);
     for (int id = firstId; id < ImageObject::peekNextId(); ++id)
         QVERIFY(!hasScratchFiles(id));
-    QVERIFY(QDir(work->tempDir()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(QDir(work->tempDir()).entryList(QDir::Files), scratchBefore);
 }
 
 void TestLoadMediaDialog::badFileIsRefusedWithItsReason_data()

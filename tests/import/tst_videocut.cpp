@@ -79,10 +79,12 @@ void TestVideoCut::initTestCase()
     QVERIFY(work->isValid() && clips->isValid());
     // A folder with spaces and non-ASCII characters in its name holds every clip.
     QVERIFY(QDir(clips->path()).mkdir(QStringLiteral("clips ä 視頻")));
-    for (const char *extension : {"mp4", "mkv", "avi"}) {
+    for (const char *extension : {"mp4", "mkv", "avi", "ts"}) {
         const QString made = TestClip::make(clipPath(extension), 14, clipSize);
         QVERIFY2(made.isEmpty(), qPrintable(made));
     }
+    // A transport stream, whose header says nothing of the picture's size, misnamed as MP4.
+    QVERIFY(QFile::rename(clipPath("ts"), clipPath("mp4").replace("clip mp4", "stream ts")));
 }
 
 QString TestVideoCut::clipPath(const QString &extension) const
@@ -146,16 +148,21 @@ void TestVideoCut::probeReadsLengthAndSize()
 
 void TestVideoCut::stretchGivesOneFramePerStepInOrder_data()
 {
-    QTest::addColumn<QString>("extension");
-    QTest::newRow("MP4, H.264") << "mp4";
-    QTest::newRow("MKV, H.264") << "mkv";
-    QTest::newRow("AVI, MPEG-4") << "avi";
+    QTest::addColumn<QString>("path");
+    QTest::newRow("MP4, H.264") << clipPath("mp4");
+    QTest::newRow("MKV, H.264") << clipPath("mkv");
+    QTest::newRow("AVI, MPEG-4") << clipPath("avi");
+    QTest::newRow("MPEG-TS named .mp4") << clipPath("mp4").replace("clip mp4", "stream ts");
 }
 
 void TestVideoCut::stretchGivesOneFramePerStepInOrder()
 {
-    QFETCH(QString, extension);
-    const auto result = cut(clipPath(extension), 10000, 12000);
+    QFETCH(QString, path);
+    VideoDecoder::Info info;
+    const QString problem = VideoDecoder::probe(path, &info);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(info.size, clipSize);
+    const auto result = cut(path, 10000, 12000);
     QVERIFY2(result->ok, qPrintable(result->error));
     QCOMPARE(result->frames.size(), 21);
     for (int i = 0; i < 21; ++i) {
