@@ -3,6 +3,7 @@
 # seeds made afresh plus what earlier runs kept, and stops on the first
 # finding (kept in BUILD/fuzz-findings/TARGET/).
 #   scripts/run-fuzzers.sh BUILD SECONDS [TARGET...]
+# FUZZ_TIMEOUT (seconds an input may take, 10 by default) allows for a busy machine.
 set -euo pipefail
 build=${1:?build folder}
 seconds=${2:?seconds per target}
@@ -26,7 +27,7 @@ for target in "${targets[@]}"; do
     echo "== $target for ${seconds}s"
     ASAN_OPTIONS="allocator_may_return_null=1 detect_leaks=1" \
     UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1" \
-        "$build/tests/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
+        "$build/tests/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" \
         "$corpus" "$seeds/${target#fuzz_}" || status=1
 done
