@@ -21,6 +21,8 @@ public:
         std::function<void(const QStringList &)> importPictures;
         std::function<void(const QString &)> importGif;
         std::function<bool(const QString &)> openProject;
+        // Empty in a build without video import.
+        std::function<void(const QString &)> importVideo;
     };
 
     // Watches window's drag and drop events; window must accept drops.
@@ -33,8 +35,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The one place a clip goes: the window's video import, a slot
-    // importVideo(QString), where the build has one. False when it has none.
+    // The one place a clip goes: the window's video import, where the build
+    // has one. False when it has none.
     bool importVideo(const QString &path);
     void tellLeftOut(const QStringList &lines);
 

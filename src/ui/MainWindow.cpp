@@ -121,9 +121,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::connectActions()
 {
-    // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {ui->actionImportVideo})
-        pending->setEnabled(false);
+    connect(ui->actionImportVideo, &QAction::triggered, this, &MainWindow::onActionLoadMedia);
     connect(ui->actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
     connect(ui->actionNewDiy, &QAction::triggered, this, &MainWindow::onActionNewDiy);
     connect(ui->actionDownload, &QAction::triggered, this, &MainWindow::onActionDownToUsb);
@@ -270,6 +268,7 @@ void MainWindow::createDropFlow()
     window.importPictures = [this](const QStringList &files) { importPictures(files); };
     window.importGif = [this](const QString &path) { importGif(path); };
     window.openProject = [this](const QString &path) { return openProject(path); };
+    window.importVideo = [this](const QString &path) { importVideo(path); };
     drops = new FileDropFlow(this, window);
     setAcceptDrops(true);
 }
@@ -395,6 +394,16 @@ void MainWindow::importGif(const QString &path)
 {
     import->importGif(path);
     shownTable()->setFocus();
+}
+
+void MainWindow::onActionLoadMedia()
+{
+    import->chooseVideo();
+}
+
+void MainWindow::importVideo(const QString &path)
+{
+    import->importVideo(path);
 }
 
 void MainWindow::onActionSettingColor()
