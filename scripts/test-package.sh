@@ -10,7 +10,9 @@ trap 'rm -rf "$work"' EXIT
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) || {
     cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/out/rotavue_*.deb)
-dpkg-deb --info "$deb" | grep -q '^ Depends: .*libqt6' || { echo "no Qt dependency found by dpkg-shlibdeps"; exit 1; }
+# Read whole first: grep -q ending the pipe early would fail it under pipefail.
+info=$(dpkg-deb --info "$deb")
+grep -q '^ Depends: .*libqt6' <<<"$info" || { echo "no Qt dependency found by dpkg-shlibdeps"; echo "$info"; exit 1; }
 dpkg-deb -x "$deb" "$work/root"
 
 export HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache"
@@ -21,7 +23,8 @@ echo "$version"
 [[ "$version" == *0.* ]] || { echo "unexpected version: $version"; exit 1; }
 "$card_tool" build -o "$work/card.bin" "$work/root/usr/share/icons/hicolor/64x64/apps/rotavue.png"
 [ -s "$work/card.bin" ] || { echo "no card written"; exit 1; }
-"$card_tool" info "$work/card.bin" | grep -q '"pictures"' || "$card_tool" info "$work/card.bin"
+summary=$("$card_tool" info "$work/card.bin")
+grep -q '"blocks": 1' <<<"$summary" || { echo "unexpected card: $summary"; exit 1; }
 for f in usr/bin/rotavue usr/share/applications/org.rotavue.Rotavue.desktop \
          usr/share/metainfo/org.rotavue.Rotavue.metainfo.xml usr/share/mime/packages/rotavue.xml \
          usr/share/icons/hicolor/scalable/apps/rotavue.svg usr/share/man/man1/rotavue-card.1.gz \
