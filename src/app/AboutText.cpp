@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <opencv2/core/version.hpp>
+#include <vlc/libvlc.h>
 
 #ifndef ROTAVUE_VERSION
 #define ROTAVUE_VERSION "unknown"
@@ -19,6 +20,7 @@ QList<AboutText::Library> AboutText::libraries()
     return {
         {QStringLiteral("Qt"), QString::fromLatin1(qVersion()), QStringLiteral("LGPL-3.0-only")},
         {QStringLiteral("OpenCV core"), QStringLiteral(CV_VERSION), QStringLiteral("Apache-2.0")},
+        {QStringLiteral("libVLC"), QString::fromUtf8(libvlc_get_version()), QStringLiteral("LGPL-2.1-or-later")},
         {QStringLiteral("SQLite (Qt SQL driver)"), QString(), QStringLiteral("public domain")},
     };
 }
