@@ -12,8 +12,6 @@
 
 namespace {
 std::atomic<int> g_nextId{1};
-// Scratch files are written often and read back soon: fast compression.
-constexpr int scratchPngQuality = 80;
 
 // A failed write never leaves a half file under the final name. No sync to
 // disk: scratch files do not outlive the run.

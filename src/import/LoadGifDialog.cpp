@@ -31,6 +31,7 @@ bool savePng(const QImage &picture, const QString &path, QString *error)
         path,
         [&](QIODevice &file) {
             QImageWriter writer(&file, "png");
+            writer.setQuality(ImageObject::scratchPngQuality); // read back only by us: fast compression
             if (writer.write(picture))
                 return true;
             writerError = writer.errorString();
@@ -44,13 +45,14 @@ bool savePng(const QImage &picture, const QString &path, QString *error)
 
 } // namespace
 
-LoadGifDialog::LoadGifDialog(const QString &gifPath, QWidget *parent)
-    : QDialog(parent), gifPath(gifPath), movie(gifPath), frameTimer(new QTimer(this)), frameLabel(new QLabel(this))
+LoadGifDialog::LoadGifDialog(const QString &gifPath, QWidget *parent, int tickMs)
+    : QDialog(parent), gifPath(gifPath), tickMs(qMax(0, tickMs)), movie(gifPath), frameTimer(new QTimer(this)),
+      frameLabel(new QLabel(this))
 {
     buildLayout();
     setWindowTitle(tr("dialog_title_tip"));
     connect(frameTimer, &QTimer::timeout, this, &LoadGifDialog::getGifImage);
-    frameTimer->start(frameIntervalMs);
+    frameTimer->start(this->tickMs);
 }
 
 LoadGifDialog::~LoadGifDialog()
@@ -146,7 +148,7 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
     const QRect crop = cutter.cropRect();
     qCDebug(lcImport).nospace() << "x = " << crop.x() << ", y = " << crop.y() << ", w = " << crop.width()
                        << ", h = " << crop.height() << ", " << imageSize;
-    frameTimer->start(frameIntervalMs);
+    frameTimer->start(tickMs);
     return true;
 }
 
@@ -165,9 +167,10 @@ bool LoadGifDialog::convertFrame(const QImage &canvas, int frameNumber)
     }
     ++g_nextFileNumber;
 
-    auto *record = new ImageObject(frameNumber + 1, path, frameDisplayTime, ImageObject::GifFrame);
+    // The canvas is exactly what the file holds: its thumbnail needs no second decode.
+    auto *record = new ImageObject(frameNumber + 1, path, frameDisplayTime, ImageObject::GifFrame, canvas);
     record->setSourceIsScratch(true);
-    PolarSampling::imageToLedData(canvas, record); // the canvas is exactly what the file holds
+    PolarSampling::imageToLedData(canvas, record);
     frames.append(record);
     return true;
 }
