@@ -3,6 +3,7 @@
 #include "app/AtomicFileWriter.h"
 #include "app/WorkDirectory.h"
 #include "display/PolarSampling.h"
+#include "display/ScratchPng.h"
 #include "display/DisplayLog.h"
 
 #include <QFile>
@@ -92,7 +93,7 @@ int ImageObject::savePng(const QImage &picture, const QString &path)
     QMutexLocker locker(&fileLock);
     WorkDirectory::ensureTempDir();
     const bool saved = writeReplacing(path, [&](QIODevice &file) {
-        return picture.save(&file, "PNG", scratchPngQuality);
+        return ScratchPng::write(picture, file); // read back only by us: fast over small
     });
     return saved ? 0 : 1;
 }

@@ -23,10 +23,6 @@ public:
         CardFrame = 5,
     };
 
-    // Scratch pictures are written often and read back only by this program:
-    // the PNG quality that means fast compression.
-    static constexpr int scratchPngQuality = 80;
-
     ImageObject(int index, const QString &sourcePath, double displayTime, int type);
     // The same, with the source file already decoded by the caller: the
     // thumbnail is made from that picture instead of reading the file again.

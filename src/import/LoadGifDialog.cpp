@@ -4,6 +4,7 @@
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
+#include "display/ScratchPng.h"
 #include "edit/GetImgeLocationDialog.h"
 #include "import/DialogButtonBar.h"
 #include "import/ImportLog.h"
@@ -11,7 +12,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,21 +26,10 @@ constexpr double frameDisplayTime = 10;
 
 bool savePng(const QImage &picture, const QString &path, QString *error)
 {
-    QString writerError;
-    const bool saved = AtomicFileWriter::write(
-        path,
-        [&](QIODevice &file) {
-            QImageWriter writer(&file, "png");
-            writer.setQuality(ImageObject::scratchPngQuality); // read back only by us: fast compression
-            if (writer.write(picture))
-                return true;
-            writerError = writer.errorString();
-            return false;
-        },
-        AtomicFileWriter::Sync::None, error);
-    if (!saved && !writerError.isEmpty())
-        *error = writerError;
-    return saved;
+    // Read back only by this program: fast over small.
+    return AtomicFileWriter::write(
+        path, [&](QIODevice &file) { return ScratchPng::write(picture, file); }, AtomicFileWriter::Sync::None,
+        error);
 }
 
 } // namespace
