@@ -57,11 +57,11 @@ asan: deps
 		ASAN_OPTIONS="allocator_may_return_null=1 detect_leaks=1 abort_on_error=1 strict_string_checks=1 detect_stack_use_after_return=1" \
 		LSAN_OPTIONS="suppressions=$(CURDIR)/tests/lsan.supp print_suppressions=0" \
 		UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 suppressions=$(CURDIR)/tests/ubsan.supp" \
-		ctest --output-on-failure -j $(JOBS)
+		bash $(CURDIR)/scripts/run-asan-tests.sh . $(JOBS)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROTAVUE_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_cardtoc fuzz_import fuzz_legacycard make_fuzz_seeds
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_cardtoc fuzz_import fuzz_legacycard fuzz_project make_fuzz_seeds
 	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:

@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets: small valid files of every
 // kind the targets read, and a few cut or damaged ones.
-//   make_fuzz_seeds FOLDER   ->  FOLDER/cardtoc/*, FOLDER/import/*
+//   make_fuzz_seeds FOLDER   ->  FOLDER/cardtoc/*, FOLDER/import/*, ...
+#include "app/DisplayParameters.h"
 #include "card/CardTableOfContents.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
@@ -8,6 +9,8 @@
 #include "EncodedPicture.h"
 #include "GifWriter.h"
 #include "LegacyCardFixture.h"
+#include "ProjectFixture.h"
+#include "project/ProjectWriter.h"
 #include "TestWorkDir.h"
 
 #include <QBuffer>
@@ -17,6 +20,8 @@
 #include <QImageWriter>
 #include <QLoggingCategory>
 #include <QPainter>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <cstdio>
 
@@ -45,6 +50,21 @@ QByteArray table(int pictures, const QList<int> &sequenceFrames)
     qDeleteAll(pictureList);
     qDeleteAll(sequenceList);
     return bytes;
+}
+
+// The smallest pages keep a project seed within the fuzzers' input size.
+bool shrinkPages(const QString &path)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        ok = db.open() && query.exec(QStringLiteral("PRAGMA page_size = 512")) && query.exec(QStringLiteral("VACUUM"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("seed"));
+    return ok;
 }
 
 QImage pattern(const QSize &size, int seed)
@@ -92,7 +112,8 @@ int main(int argc, char *argv[])
     const QString cards = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("cardtoc"));
     const QString imports = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("import"));
     const QString legacy = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("legacycard"));
-    if (!QDir().mkpath(cards) || !QDir().mkpath(imports) || !QDir().mkpath(legacy))
+    const QString projects = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("project"));
+    if (!QDir().mkpath(cards) || !QDir().mkpath(imports) || !QDir().mkpath(legacy) || !QDir().mkpath(projects))
         return 1;
 
     const QByteArray example = table(2, {30});
@@ -127,5 +148,24 @@ int main(int argc, char *argv[])
     ok = ok && save(legacy, "header-only.bin", legacyBytes.left(120));
     LegacyCardFixture empty(2, 3);
     ok = ok && save(legacy, "empty.bin", empty.bytes());
+
+    // A tiny display keeps the LED line data of the project seeds small.
+    DisplayParameters::setLedCount(2);
+    DisplayParameters::setLineCount(3);
+    {
+        ProjectFixture show;
+        show.addPicture(QSize(8, 8), 1, 2.5);
+        show.addGif(2, 3);
+        const QString shown = QDir(projects).filePath(QStringLiteral("small.rotavue"));
+        ok = ok && ProjectWriter().save(ProjectWriter::Input::current(show.pictures, show.sequences), shown).ok
+             && shrinkPages(shown);
+        QFile file(shown);
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        ok = ok && !bytes.isEmpty() && save(projects, "cut.rotavue", bytes.left(bytes.size() / 2));
+        ProjectFixture none;
+        const QString empty = QDir(projects).filePath(QStringLiteral("empty.rotavue"));
+        ok = ok && ProjectWriter().save(ProjectWriter::Input::current(none.pictures, none.sequences), empty).ok
+             && shrinkPages(empty);
+    }
     return ok ? 0 : 1;
 }
