@@ -2,7 +2,6 @@
 
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
-#include "import/ImportLog.h"
 #include "import/PictureLoader.h"
 
 #include <QThread>

@@ -29,7 +29,7 @@ namespace {
 // finishes before the other with the big one before it.
 QImage numberedPicture(int i)
 {
-    const QSize size = i % 2 == 0 ? QSize(1600, 1200) : QSize(40 + i, 30);
+    const QSize size = i % 2 == 0 ? QSize(640, 480) : QSize(40 + i, 30);
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(qRgb(10 * i, 200, 255 - 10 * i));
     return picture;
@@ -227,7 +227,7 @@ void TestPictureWorkers::stopInHandOverStartsNoNewFile()
     QFETCH(int, threads);
     QFETCH(int, stopAt);
 
-    constexpr int fileCount = 20;
+    constexpr int fileCount = 12;
     TestWorkDir work;
     const QStringList files = writeFiles(work, QList<Kind>(fileCount, Kind::Good));
     QCOMPARE(files.size(), fileCount);
