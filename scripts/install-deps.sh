@@ -12,6 +12,10 @@ packages=(
     libopencv-core-dev
     qt6-translations-l10n
     libbenchmark-dev
+    # Video import: libVLC with its demuxers, decoders and memory outputs;
+    # ffmpeg only makes the tests' clips.
+    libvlc-dev vlc-plugin-base
+    ffmpeg
     xvfb xauth openbox xdotool imagemagick
     fonts-dejavu-core
     fonts-wqy-zenhei

@@ -718,7 +718,7 @@
     <name>LoadMediaDialog</name>
     <message>
         <source>%1hour%2minute%3second</source>
-        <translation type="vanished">%1H %2M %3S</translation>
+        <translation>%1H %2M %3S</translation>
     </message>
     <message>
         <source>Dialog</source>
@@ -726,31 +726,55 @@
     </message>
     <message>
         <source>dialog_title_tip</source>
-        <translation type="vanished">Tip</translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>loadvideo_init_player_error</source>
-        <translation type="vanished">Failed to initialize, cannot play video!</translation>
+        <translation>Failed to initialize, cannot play video!</translation>
     </message>
     <message>
         <source>loadvideo_loading_tip</source>
-        <translation type="vanished">Please do not cancel!</translation>
+        <translation>Please do not cancel!</translation>
     </message>
     <message>
         <source>loadvideo_player_error</source>
-        <translation type="vanished">Failed to play!</translation>
+        <translation>Failed to play!</translation>
     </message>
     <message>
         <source>loadvideo_select_file</source>
-        <translation type="vanished">Select the video file</translation>
+        <translation>Select the video file</translation>
     </message>
     <message>
         <source>loadvideo_tip</source>
-        <translation type="vanished">Import video</translation>
+        <translation>Import video</translation>
     </message>
     <message>
         <source>loadvideo_tip2</source>
-        <translation type="vanished">Import video - </translation>
+        <translation>Import video - </translation>
+    </message>
+    <message>
+        <source>拖动时间进度条可以设定截图的开始时间和结束时间：</source>
+        <translation>Drag the timeline can start time and end time setting:</translation>
+    </message>
+    <message>
+        <source>开始时间：</source>
+        <translation>Start Time:</translation>
+    </message>
+    <message>
+        <source>结束时间：</source>
+        <translation>End Time:</translation>
+    </message>
+    <message>
+        <source>开始截图</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>No frame could be taken from the stretch from %1 to %2.</source>
+        <translation>No frame could be taken from the stretch from %1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -1463,6 +1487,33 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>VideoDecoder</name>
+    <message>
+        <source>The video file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>The video file &quot;%1&quot; cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>The video file &quot;%1&quot; is empty.</source>
+        <translation>The video file &quot;%1&quot; is empty.</translation>
+    </message>
+    <message>
+        <source>Could not init libVLC</source>
+        <translation>Could not init libVLC</translation>
+    </message>
+    <message>
+        <source>Failed to initialize, cannot play video!</source>
+        <translation>Failed to initialize, cannot play video!</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video that can be read.</source>
+        <translation>The file &quot;%1&quot; holds no video that can be read.</translation>
+    </message>
+    <message>
+        <source>No frame could be read from the video file &quot;%1&quot;.</source>
+        <translation>No frame could be read from the video file &quot;%1&quot;.</translation>
     </message>
 </context>
 </TS>

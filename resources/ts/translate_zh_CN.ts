@@ -703,7 +703,7 @@
     <name>LoadMediaDialog</name>
     <message>
         <source>%1hour%2minute%3second</source>
-        <translation type="vanished">%1小时%2分%3秒</translation>
+        <translation>%1小时%2分%3秒</translation>
     </message>
     <message>
         <source>Dialog</source>
@@ -711,31 +711,55 @@
     </message>
     <message>
         <source>dialog_title_tip</source>
-        <translation type="vanished">提示</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>loadvideo_init_player_error</source>
-        <translation type="vanished">初始化失败，无法播放视频！</translation>
+        <translation>初始化失败，无法播放视频！</translation>
     </message>
     <message>
         <source>loadvideo_loading_tip</source>
-        <translation type="vanished">请不要取消！</translation>
+        <translation>请不要取消！</translation>
     </message>
     <message>
         <source>loadvideo_player_error</source>
-        <translation type="vanished">播放失败！</translation>
+        <translation>播放失败！</translation>
     </message>
     <message>
         <source>loadvideo_select_file</source>
-        <translation type="vanished">选择视频文件</translation>
+        <translation>选择视频文件</translation>
     </message>
     <message>
         <source>loadvideo_tip</source>
-        <translation type="vanished">导入视频</translation>
+        <translation>导入视频</translation>
     </message>
     <message>
         <source>loadvideo_tip2</source>
-        <translation type="vanished">导入视频 - </translation>
+        <translation>导入视频 - </translation>
+    </message>
+    <message>
+        <source>拖动时间进度条可以设定截图的开始时间和结束时间：</source>
+        <translation>拖动时间进度条可以设定截图的开始时间和结束时间：</translation>
+    </message>
+    <message>
+        <source>开始时间：</source>
+        <translation>开始时间：</translation>
+    </message>
+    <message>
+        <source>结束时间：</source>
+        <translation>结束时间：</translation>
+    </message>
+    <message>
+        <source>开始截图</source>
+        <translation>开始截图</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>No frame could be taken from the stretch from %1 to %2.</source>
+        <translation>无法从 %1 到 %2 这一段截取任何画面。</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1452,33 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>VideoDecoder</name>
+    <message>
+        <source>The video file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>无法打开视频文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The video file &quot;%1&quot; is empty.</source>
+        <translation>视频文件“%1”是空的。</translation>
+    </message>
+    <message>
+        <source>Could not init libVLC</source>
+        <translation>无法初始化 libVLC</translation>
+    </message>
+    <message>
+        <source>Failed to initialize, cannot play video!</source>
+        <translation>初始化失败，无法播放视频！</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video that can be read.</source>
+        <translation>文件“%1”中没有可读取的视频。</translation>
+    </message>
+    <message>
+        <source>No frame could be read from the video file &quot;%1&quot;.</source>
+        <translation>无法从视频文件“%1”读取任何画面。</translation>
     </message>
 </context>
 </TS>

@@ -703,7 +703,7 @@
     <name>LoadMediaDialog</name>
     <message>
         <source>%1hour%2minute%3second</source>
-        <translation type="vanished">%1小時%2分%3秒</translation>
+        <translation>%1小時%2分%3秒</translation>
     </message>
     <message>
         <source>Dialog</source>
@@ -711,31 +711,55 @@
     </message>
     <message>
         <source>dialog_title_tip</source>
-        <translation type="vanished">提示</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>loadvideo_init_player_error</source>
-        <translation type="vanished">初始化失敗，無法播放影片！</translation>
+        <translation>初始化失敗，無法播放影片！</translation>
     </message>
     <message>
         <source>loadvideo_loading_tip</source>
-        <translation type="vanished">請不要取消！</translation>
+        <translation>請不要取消！</translation>
     </message>
     <message>
         <source>loadvideo_player_error</source>
-        <translation type="vanished">播放失敗！</translation>
+        <translation>播放失敗！</translation>
     </message>
     <message>
         <source>loadvideo_select_file</source>
-        <translation type="vanished">選擇影片檔案</translation>
+        <translation>選擇影片檔案</translation>
     </message>
     <message>
         <source>loadvideo_tip</source>
-        <translation type="vanished">匯入影片</translation>
+        <translation>匯入影片</translation>
     </message>
     <message>
         <source>loadvideo_tip2</source>
-        <translation type="vanished">匯入影片 - </translation>
+        <translation>匯入影片 - </translation>
+    </message>
+    <message>
+        <source>拖动时间进度条可以设定截图的开始时间和结束时间：</source>
+        <translation>拖動時間進度條可以設定截圖的開始時間和結束時間：</translation>
+    </message>
+    <message>
+        <source>开始时间：</source>
+        <translation>開始時間：</translation>
+    </message>
+    <message>
+        <source>结束时间：</source>
+        <translation>結束時間：</translation>
+    </message>
+    <message>
+        <source>开始截图</source>
+        <translation>開始截圖</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>No frame could be taken from the stretch from %1 to %2.</source>
+        <translation>無法從 %1 到 %2 這一段擷取任何畫面。</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1452,33 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>VideoDecoder</name>
+    <message>
+        <source>The video file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>無法開啟影片檔案「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The video file &quot;%1&quot; is empty.</source>
+        <translation>影片檔案「%1」是空的。</translation>
+    </message>
+    <message>
+        <source>Could not init libVLC</source>
+        <translation>無法初始化 libVLC</translation>
+    </message>
+    <message>
+        <source>Failed to initialize, cannot play video!</source>
+        <translation>初始化失敗，無法播放影片！</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no video that can be read.</source>
+        <translation>檔案「%1」中沒有可讀取的影片。</translation>
+    </message>
+    <message>
+        <source>No frame could be read from the video file &quot;%1&quot;.</source>
+        <translation>無法從影片檔案「%1」讀取任何畫面。</translation>
     </message>
 </context>
 </TS>

@@ -116,9 +116,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::connectActions()
 {
-    // Their work is not part of this build yet: shown, but not offered.
-    for (QAction *pending : {ui->actionImportVideo})
-        pending->setEnabled(false);
+    connect(ui->actionImportVideo, &QAction::triggered, this, &MainWindow::onActionLoadMedia);
     connect(ui->actionOpenImage, &QAction::triggered, this, &MainWindow::onActionOpenImage);
     connect(ui->actionNewDiy, &QAction::triggered, this, &MainWindow::onActionNewDiy);
     connect(ui->actionDownload, &QAction::triggered, this, &MainWindow::onActionDownToUsb);
@@ -319,6 +317,16 @@ void MainWindow::onActionLoadGif()
 void MainWindow::importGif(const QString &path)
 {
     import->importGif(path);
+}
+
+void MainWindow::onActionLoadMedia()
+{
+    import->chooseVideo();
+}
+
+void MainWindow::importVideo(const QString &path)
+{
+    import->importVideo(path);
 }
 
 void MainWindow::onActionSettingColor()

@@ -67,6 +67,8 @@ public:
     void addSequence(MediaObject *media);
     // Imports a GIF file as a frame sequence (the file chooser's part is done).
     void importGif(const QString &path);
+    // Imports a stretch of a video clip (the file chooser's part is done).
+    void importVideo(const QString &path);
     void clearLists();
     void showPicture(ImageObject *object);
     // Opens a project file (the command line's); false when it was not opened.
@@ -93,6 +95,7 @@ public slots:
     void onBtnEditDiy();
     void onActionDownToUsb();
     void onActionLoadGif();
+    void onActionLoadMedia();
     void onActionSettingColor();
     void onActionPreviewFromUsb();
     void onActionRestoreFactory();

@@ -5,6 +5,7 @@
 #include "import/GifFrameSource.h"
 #include "import/LoadGifDialog.h"
 #include "import/LoadImagesDialog.h"
+#include "import/LoadMediaDialog.h"
 #include "import/PictureLimit.h"
 #include "ui/CustomTableModel.h"
 #include "ui/DamagedGifQuestion.h"
@@ -84,4 +85,25 @@ void PlaylistImport::importGif(const QString &path)
     media->setGif(true);
     media->setFrames(dialog.takeFrames());
     sequenceSink(media);
+}
+
+bool PlaylistImport::chooseVideo()
+{
+    return importVideo(QString());
+}
+
+bool PlaylistImport::importVideo(const QString &path)
+{
+    LoadMediaDialog dialog(window);
+    if (!(path.isEmpty() ? dialog.openVideo() : dialog.openVideo(path)))
+        return false;
+    if (dialog.exec() != QDialog::Accepted)
+        return true;
+    const QList<ImageObject *> frames = dialog.takeFrames();
+    if (frames.isEmpty())
+        return true; // the dialog said why
+    auto *media = new MediaObject(sequenceModel->rowCount(), dialog.videoPath());
+    media->setFrames(frames);
+    sequenceSink(media);
+    return true;
 }

@@ -30,6 +30,11 @@ public:
     bool chooseGif();
     // A GIF as a frame sequence, handed to the sequence sink when accepted.
     void importGif(const QString &path);
+    // The video import dialog, which asks for the clip itself; false when
+    // no clip was opened.
+    bool chooseVideo();
+    // A stretch of this clip as a frame sequence, handed to the sequence sink when accepted.
+    bool importVideo(const QString &path);
 
 private:
     QWidget *window;

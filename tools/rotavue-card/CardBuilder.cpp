@@ -12,6 +12,8 @@
 #include "import/GifFrameCutter.h"
 #include "import/GifFrameSource.h"
 #include "import/PictureLoader.h"
+#include "import/VideoCutJob.h"
+#include "import/VideoDecoder.h"
 #include "project/ProjectReader.h"
 
 #include <QFile>
@@ -40,6 +42,16 @@ bool isGif(const QString &path)
 {
     QFile file(path);
     return RegularFile::openForReading(file).isEmpty() && QImageReader::imageFormat(&file) == "gif";
+}
+
+// Clips by name, as the import's file chooser offers them; a picture renamed so is still a picture.
+bool isVideo(const QString &path)
+{
+    static const QStringList suffixes{"avi", "rmvb", "mp4", "mkv"};
+    if (!suffixes.contains(QFileInfo(path).suffix().toLower()))
+        return false;
+    QFile file(path);
+    return !RegularFile::openForReading(file).isEmpty() || QImageReader::imageFormat(&file).isEmpty();
 }
 
 QString outputProblem(const QString &output, const QStringList &inputs)
@@ -104,14 +116,21 @@ QString CardBuilder::buildCard(const QList<CommandLine::Item> &items, const QStr
         return buildFromProject(item.path, output);
     }
     QList<CommandLine::Item> pictures;
-    QList<CommandLine::Item> gifs;
+    QList<CommandLine::Item> sequences;
+    QList<bool> videos;
     for (CommandLine::Item item : items) {
-        item.gif = isGif(item.path);
-        (item.gif ? gifs : pictures).append(item);
+        const bool video = isVideo(item.path);
+        item.gif = !video && isGif(item.path);
+        if (item.gif || video) {
+            sequences.append(item);
+            videos.append(video);
+        } else {
+            pictures.append(item);
+        }
     }
     QString problem = convertPictures(pictures);
-    for (int i = 0; problem.isEmpty() && i < gifs.size(); ++i)
-        problem = convertGif(gifs.at(i));
+    for (int i = 0; problem.isEmpty() && i < sequences.size(); ++i)
+        problem = videos.at(i) ? convertVideo(sequences.at(i)) : convertGif(sequences.at(i));
     if (!problem.isEmpty())
         return problem;
     return writeCard(output);
@@ -205,5 +224,37 @@ QString CardBuilder::convertGif(const CommandLine::Item &item)
             frame->saveLedData();
         });
     }
+    return QString();
+}
+
+QString CardBuilder::convertVideo(const CommandLine::Item &item)
+{
+    VideoDecoder::Info info;
+    const QString problem = VideoDecoder::probe(item.path, &info);
+    if (!problem.isEmpty())
+        return problem;
+    // The dialog's sliders hold whole seconds: the whole clip ends at its last whole second.
+    const qint64 wholeMs = qMax<qint64>(0, info.lengthMs) / 1000 * 1000;
+    const qint64 from = item.fromMs >= 0 ? item.fromMs : 0;
+    const qint64 to = item.toMs >= 0 ? item.toMs : qMax(from, wholeMs);
+    if (to < from)
+        return tr("%1: the clip ends before --from %2.").arg(item.path).arg(from / 1000.0);
+
+    VideoCutJob job(item.path, from, to, GifFrameCutter::forUntouchedDialog(info.size));
+    job.start();
+    job.waitForFinished();
+    const QList<ImageObject *> frames = job.takeFrames();
+    if (frames.isEmpty()) {
+        const QString why = job.error();
+        return why.isEmpty() ? tr("%1: no frame could be taken from the stretch from %2 s to %3 s.")
+                                   .arg(item.path)
+                                   .arg(from / 1000.0)
+                                   .arg(to / 1000.0)
+                             : why;
+    }
+    auto *media = new MediaObject(int(sequenceRecords.size()), item.path);
+    media->setLoopCount(item.loops);
+    media->setFrames(frames);
+    sequenceRecords.append(media);
     return QString();
 }

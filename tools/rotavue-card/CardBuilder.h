@@ -11,7 +11,7 @@
 class ImageObject;
 class MediaObject;
 
-// Turns pictures and GIF files into LED line data and card files with the
+// Turns pictures, GIF files and video clips into LED line data and card files with the
 // program's own conversion and card writer. Pictures are converted on all
 // cores; the card keeps the order given.
 class CardBuilder
@@ -34,6 +34,7 @@ private:
     QString writeCard(const QString &output);
     QString convertPictures(const QList<CommandLine::Item> &pictures);
     QString convertGif(const CommandLine::Item &item);
+    QString convertVideo(const CommandLine::Item &item);
     static QString saveFile(const QString &path, const QByteArray &bytes);
     PictureLoader::Damaged damagePolicy() const;
 

@@ -9,10 +9,15 @@ QString CommandLine::usage()
         "  rotavue-card led PICTURE -o FILE [--leds N] [--lines M]\n"
         "      Writes the LED line data of PICTURE, as a picture import stores it.\n"
         "  rotavue-card build -o CARD [--leds N] [--lines M] ITEM...\n"
-        "      Writes a card file. An ITEM is a picture (PNG, JPG) or a GIF file.\n"
+        "      Writes a card file. An ITEM is a picture (PNG, JPG), a GIF file or a\n"
+        "      video clip (AVI, RMVB, MP4, MKV), which becomes one frame per 100 ms\n"
+        "      of its stretch, cut as the video import cuts it with the crop untouched.\n"
         "      -t SECONDS  display time of the pictures that follow (default 5)\n"
-        "      -r LOOPS    loop count of the GIFs that follow (default 1)\n"
-        "      Pictures come first in the card, in the order given, then the GIFs.\n"
+        "      -r LOOPS    loop count of the GIFs and clips that follow (default 1)\n"
+        "      --from SECONDS, --to SECONDS  the stretch of the next clip\n"
+        "                  (default: the whole clip)\n"
+        "      Pictures come first in the card, in the order given, then the GIFs\n"
+        "      and clips, in the order given.\n"
         "      A project file (NAME.rotavue) as the only ITEM gives the card Rotavue\n"
         "      downloads for that project, with the project's display parameters.\n"
         "      --keep-damaged  convert what can be read of cut or damaged pictures\n"
@@ -101,6 +106,8 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
 
     double seconds = 5;
     int loops = 1;
+    double from = -1;
+    double to = -1;
     QStringList positional;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
@@ -122,6 +129,12 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
         } else if (arg == QLatin1String("-r") && action == Action::Build) {
             if (!readWholeNumber(args, i, arg, 1, 255, loops))
                 return false;
+        } else if (arg == QLatin1String("--from") && action == Action::Build) {
+            if (!readNumber(args, i, arg, 0, 86400, from))
+                return false;
+        } else if (arg == QLatin1String("--to") && action == Action::Build) {
+            if (!readNumber(args, i, arg, 0, 86400, to))
+                return false;
         } else if (arg == QLatin1String("--legacy") && action == Action::Info) {
             legacyInfo = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
@@ -131,6 +144,11 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
             item.path = arg;
             item.seconds = seconds;
             item.loops = loops;
+            item.fromMs = from < 0 ? -1 : qRound64(from * 1000);
+            item.toMs = to < 0 ? -1 : qRound64(to * 1000);
+            if (item.fromMs >= 0 && item.toMs >= 0 && item.toMs < item.fromMs)
+                return fail(QStringLiteral("%1: --to comes before --from").arg(arg));
+            from = to = -1; // a stretch belongs to one clip
             items.append(item);
         } else {
             positional.append(arg);
@@ -138,6 +156,8 @@ bool CommandLine::parseCommand(const QString &command, const QStringList &args)
     }
 
     if (action == Action::Build) {
+        if (from >= 0 || to >= 0)
+            return fail(QStringLiteral("--from and --to must come before a video clip"));
         if (output.isEmpty())
             return fail(QStringLiteral("build needs -o CARD"));
         return true;

@@ -10,12 +10,15 @@ class CommandLine
 public:
     enum class Action { Help, Version, Led, Build, Info, Legacy, Preview };
 
-    // One picture or GIF of a build, with the time and loop count in force where it stood.
+    // One picture, GIF or video clip of a build, with the time and loop count
+    // in force where it stood.
     struct Item {
         QString path;
         bool gif = false; // decided from the file's content when the build reads it
         double seconds = 5;
         int loops = 1;
+        qint64 fromMs = -1; // a clip's stretch; -1: from its start
+        qint64 toMs = -1;   // -1: to its end
     };
 
     // False when the arguments do not make a valid command; error() says why.

@@ -1,0 +1,3 @@
+#include "import/VideoLog.h"
+
+Q_LOGGING_CATEGORY(lcVideo, "rotavue.video")
