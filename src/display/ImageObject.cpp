@@ -3,6 +3,7 @@
 #include "app/AtomicFileWriter.h"
 #include "app/WorkDirectory.h"
 #include "display/PolarSampling.h"
+#include "display/ScratchPng.h"
 #include "display/DisplayLog.h"
 
 #include <QFile>
@@ -12,8 +13,6 @@
 
 namespace {
 std::atomic<int> g_nextId{1};
-// Scratch files are written often and read back soon: fast compression.
-constexpr int scratchPngQuality = 80;
 
 // A failed write never leaves a half file under the final name. No sync to
 // disk: scratch files do not outlive the run.
@@ -94,7 +93,7 @@ int ImageObject::savePng(const QImage &picture, const QString &path)
     QMutexLocker locker(&fileLock);
     WorkDirectory::ensureTempDir();
     const bool saved = writeReplacing(path, [&](QIODevice &file) {
-        return picture.save(&file, "PNG", scratchPngQuality);
+        return ScratchPng::write(picture, file); // read back only by us: fast over small
     });
     return saved ? 0 : 1;
 }

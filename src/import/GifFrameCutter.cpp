@@ -51,6 +51,7 @@ QImage GifFrameCutter::cut(const QImage &frame) const
     if (scaledFrame.isNull())
         return QImage(); // out of memory: must not pass for a black frame
     QPainter painter(&canvas);
-    painter.drawImage(target, scaledFrame.copy(crop), source);
+    painter.drawImage(target, scaledFrame, crop); // the part in place: no copy of it
+    painter.end();
     return canvas;
 }

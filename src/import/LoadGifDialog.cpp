@@ -6,6 +6,7 @@
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/PolarSampling.h"
+#include "display/ScratchPng.h"
 #include "edit/GetImgeLocationDialog.h"
 #include "import/DialogButtonBar.h"
 #include "import/ImportLog.h"
@@ -13,7 +14,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,31 +28,22 @@ constexpr double frameDisplayTime = 10;
 
 bool savePng(const QImage &picture, const QString &path, QString *error)
 {
-    QString writerError;
-    const bool saved = AtomicFileWriter::write(
-        path,
-        [&](QIODevice &file) {
-            QImageWriter writer(&file, "png");
-            if (writer.write(picture))
-                return true;
-            writerError = writer.errorString();
-            return false;
-        },
-        AtomicFileWriter::Sync::None, error);
-    if (!saved && !writerError.isEmpty())
-        *error = writerError;
-    return saved;
+    // Read back only by this program: fast over small.
+    return AtomicFileWriter::write(
+        path, [&](QIODevice &file) { return ScratchPng::write(picture, file); }, AtomicFileWriter::Sync::None,
+        error);
 }
 
 } // namespace
 
-LoadGifDialog::LoadGifDialog(const QString &gifPath, QWidget *parent)
-    : QDialog(parent), gifPath(gifPath), movie(gifPath), frameTimer(new QTimer(this)), frameLabel(new QLabel(this))
+LoadGifDialog::LoadGifDialog(const QString &gifPath, QWidget *parent, int tickMs)
+    : QDialog(parent), gifPath(gifPath), tickMs(qMax(0, tickMs)), movie(gifPath), frameTimer(new QTimer(this)),
+      frameLabel(new QLabel(this))
 {
     buildLayout();
     setWindowTitle(tr("dialog_title_tip"));
     connect(frameTimer, &QTimer::timeout, this, &LoadGifDialog::getGifImage);
-    frameTimer->start(frameIntervalMs);
+    frameTimer->start(this->tickMs);
 }
 
 LoadGifDialog::~LoadGifDialog()
@@ -150,7 +141,7 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
     const QRect crop = cutter.cropRect();
     qCDebug(lcImport).nospace() << "x = " << crop.x() << ", y = " << crop.y() << ", w = " << crop.width()
                        << ", h = " << crop.height() << ", " << imageSize;
-    frameTimer->start(frameIntervalMs);
+    frameTimer->start(tickMs);
     return true;
 }
 
@@ -169,9 +160,10 @@ bool LoadGifDialog::convertFrame(const QImage &canvas, int frameNumber)
     }
     ++g_nextFileNumber;
 
-    auto *record = new ImageObject(frameNumber + 1, path, frameDisplayTime, ImageObject::GifFrame);
+    // The canvas is exactly what the file holds: its thumbnail needs no second decode.
+    auto *record = new ImageObject(frameNumber + 1, path, frameDisplayTime, ImageObject::GifFrame, canvas);
     record->setSourceIsScratch(true);
-    PolarSampling::imageToLedData(canvas, record); // the canvas is exactly what the file holds
+    PolarSampling::imageToLedData(canvas, record);
     frames.append(record);
     return true;
 }

@@ -1,21 +1,15 @@
 #include "import/LoadImagesHandler.h"
 
 #include "display/ImageObject.h"
-#include "display/PolarSampling.h"
 #include "import/LoadObjectItem.h"
-#include "import/PictureLoader.h"
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
 #include "import/ImportLog.h"
 
 #include <QCoreApplication>
 
-namespace {
-constexpr double pictureDisplayTime = 5;
-}
-
-LoadImagesHandler::LoadImagesHandler(HandlerThread *loop, const QStringList &files)
-    : HandlerMessage(loop), files(files)
+LoadImagesHandler::LoadImagesHandler(HandlerThread *loop, const QStringList &files, int threads)
+    : HandlerMessage(loop), files(files), threadCount(qMax(0, threads))
 {
     qRegisterMetaType<Message *>("Message*");
     connect(this, &LoadImagesHandler::handlerMessageReady, this, &LoadImagesHandler::publishReport,
@@ -95,10 +89,13 @@ void LoadImagesHandler::leave()
 
 void LoadImagesHandler::importAll(const QStringList &paths)
 {
+    // Before the baton: the threads never take it. Gone before leave(), so
+    // no thread outlives the handler's flag.
+    PictureWorkers workers(paths, threadCount, running, thread());
     std::unique_lock<std::mutex> baton(reportLock);
     const int count = int(paths.size());
     for (int i = 0; i < count; ++i) {
-        if (!importFile(paths.at(i), i + 1, count, baton))
+        if (!importFile(workers, i + 1, count, baton))
             return;
         qCDebug(lcImport) << "process image " << i + 1;
     }
@@ -116,38 +113,37 @@ bool LoadImagesHandler::proceed(const LoadObjectItem &item, int lastReport) cons
 
 // False when the import was stopped on the way; the item, the report and a
 // picture nobody took go with the return.
-bool LoadImagesHandler::importFile(const QString &path, int index, int count, std::unique_lock<std::mutex> &baton)
+bool LoadImagesHandler::importFile(PictureWorkers &workers, int index, int count,
+                                   std::unique_lock<std::mutex> &baton)
 {
-    LoadObjectItem item(index, count, path);
+    LoadObjectItem item(index, count, workers.path(index - 1));
     if (!proceed(item, 0))
         return false;
     const std::unique_ptr<Message> owned(obtainMessage(WhatCode::ImageLoaded, &item));
     Message &report = *owned;
 
-    const PictureLoader loader(path);
-    if (!loader.isLoaded())
-        return reportSkipped(report, item, loader.reason(), baton);
-    item.setPreview(loader.preview());
+    PictureWorkers::Result done = workers.take(index - 1);
+    if (!done.skipReason.isEmpty())
+        return reportSkipped(report, item, done.skipReason, baton);
+    item.setPreview(done.preview);
     if (!proceed(item, 0))
         return false;
     emitReport(report, baton);
 
     if (!proceed(item, WhatCode::ImageLoaded))
         return false;
-    std::unique_ptr<ImageObject> picture = convert(loader);
-    item.setTargetImg(picture->previewImage());
+    item.setTargetImg(done.targetImg);
     report.what = WhatCode::ImageConverted;
     emitReport(report, baton);
 
-    if (!proceed(item, WhatCode::ImageConverted))
+    if (!proceed(item, WhatCode::ImageConverted) || !done.picture)
         return false;
-    picture->moveToThread(thread()); // it will live with the playlist on the GUI thread
-    report.image = picture.get();
+    report.image = done.picture.get();
     report.what = WhatCode::ImageReady;
     emitReport(report, baton);
     if (report.image)
         return proceed(item, WhatCode::ImageReady); // not taken: deleted on return
-    static_cast<void>(picture.release()); // the dialog took it
+    static_cast<void>(done.picture.release()); // the dialog took it
     return true;
 }
 
@@ -161,16 +157,6 @@ bool LoadImagesHandler::reportSkipped(Message &report, LoadObjectItem &item, con
     report.what = WhatCode::ImageReady;
     emitReport(report, baton);
     return true;
-}
-
-std::unique_ptr<ImageObject> LoadImagesHandler::convert(const PictureLoader &loader)
-{
-    // The whole picture: the record's crop rectangle and thumbnail come from
-    // it, and the conversion cuts the same centred square the preview shows.
-    auto picture = std::make_unique<ImageObject>(0, loader.path(), pictureDisplayTime, ImageObject::PictureFile,
-                                                 loader.picture());
-    PolarSampling::imageToLedData(loader.picture(), picture.get());
-    return picture;
 }
 
 // Waits for the dialog's slot, or returns at once when the dialog is gone.

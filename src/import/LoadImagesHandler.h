@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/PictureWorkers.h"
 #include "messaging/HandlerMessage.h"
 
 #include <QStringList>
@@ -10,12 +11,13 @@
 
 class ImageObject;
 class LoadObjectItem;
-class PictureLoader;
 
 // The picture import's worker on the shared looper. For each file it reports
 // to the dialog through handlerMessageReady(), connected blocking-queued:
 // 2 loaded (preview), 3 converted, 4 hand-over (image set), or 4 without image
-// but with the item's skip reason for a file that cannot be read.
+// but with the item's skip reason for a file that cannot be read. The files
+// are decoded and converted ahead on PictureWorkers' threads; the reports
+// still come one file after the other, in the order of the list.
 //
 // Life: the dialog creates it, start()s it and gives it up with release(),
 // never with delete. Whichever comes last, release() or the end of the
@@ -26,7 +28,10 @@ class LoadImagesHandler : public HandlerMessage
 {
     Q_OBJECT
 public:
-    LoadImagesHandler(HandlerThread *loop, const QStringList &files);
+    // threads: how many decode and convert the files; 0 does them on the
+    // looper itself, one after the other.
+    LoadImagesHandler(HandlerThread *loop, const QStringList &files,
+                      int threads = PictureWorkers::defaultThreads);
 
     // GUI thread, once: sends message 1 with the file list.
     void start();
@@ -59,17 +64,17 @@ private:
     ~LoadImagesHandler() override; // through release() or the worker only
 
     void importAll(const QStringList &paths);
-    bool importFile(const QString &path, int index, int count, std::unique_lock<std::mutex> &baton);
+    bool importFile(PictureWorkers &workers, int index, int count, std::unique_lock<std::mutex> &baton);
     bool proceed(const LoadObjectItem &item, int lastReport) const;
     bool reportSkipped(Message &report, LoadObjectItem &item, const QString &reason,
                        std::unique_lock<std::mutex> &baton);
-    std::unique_ptr<ImageObject> convert(const PictureLoader &loader);
     void emitReport(Message &report, std::unique_lock<std::mutex> &baton);
     // Worker, inside each emission before the report is posted (connected first).
     void publishReport();
     void leave();
 
     const QStringList files; // message 1 points here, so it needs no caller's list
+    const int threadCount;
     std::atomic<bool> running{true};
     std::atomic<unsigned> publishedReports{0};
     std::mutex reportLock;

@@ -15,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -120,6 +121,7 @@ private slots:
     void untouchedCropAgreesWithCutter_data();
     void untouchedCropAgreesWithCutter();
     void cancelDeletesEveryFrame();
+    void cancelHalfwayThroughAHundredLeavesNothing();
     void escapeInTheCropDialogAddsNothing();
     void secondImportContinuesCounter();
     void unreadableFileIsRefused_data();
@@ -303,6 +305,47 @@ void TestLoadGifDialog::cancelDeletesEveryFrame()
         QVERIFY(!QFile::exists(frameFile(firstNumber + i))); // frame pictures go with their records
     }
     QCOMPARE(LoadGifDialog::nextFileNumber(), firstNumber + convertedAtCancel);
+}
+
+// Frames follow each other as fast as they convert, yet a key press queued
+// while frame 50 of 100 is done is answered before more than one further
+// frame, and the import leaves nothing in the scratch folder.
+void TestLoadGifDialog::cancelHalfwayThroughAHundredLeavesNothing()
+{
+    TestWorkDir work;
+    const QString path = writeFile(work, QStringLiteral("hundred.gif"), gifBytes(100, QSize(60, 40)));
+    QVERIFY(!path.isEmpty());
+    const int firstNumber = LoadGifDialog::nextFileNumber();
+    const int firstId = ImageObject::peekNextId();
+
+    ModalDriver driver;
+    LoadGifDialog dialog(path);
+    int framesAtPress = -1;
+    int framesAtReject = -1;
+    QTimer watcher; // a zero timer too: it runs between the frames
+    connect(&watcher, &QTimer::timeout, &dialog, [&] {
+        if (framesAtPress >= 0 || dialog.frameCount() < 50)
+            return;
+        framesAtPress = dialog.frameCount();
+        QCoreApplication::postEvent(&dialog, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    });
+    connect(&dialog, &QDialog::rejected, &dialog,
+            [&] { framesAtReject = LoadGifDialog::nextFileNumber() - firstNumber; });
+    watcher.start(0);
+
+    LogCapture log;
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY2(framesAtPress >= 50 && framesAtPress < 100, qPrintable(QString::number(framesAtPress)));
+    QVERIFY2(framesAtReject >= framesAtPress && framesAtReject <= framesAtPress + 1,
+             qPrintable(QStringLiteral("%1 %2").arg(framesAtPress).arg(framesAtReject)));
+    QCOMPARE(dialog.frameCount(), 0);
+    QVERIFY(dialog.takeFrames().isEmpty());
+    QCOMPARE(log.count(QStringLiteral("#ImageObject# delete.")), framesAtReject);
+    for (int id = firstId; id < ImageObject::peekNextId(); ++id)
+        QVERIFY(!hasScratchFiles(id));
+    QStringList left = QDir(WorkDirectory::tempDir()).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(QLatin1String(WorkDirectory::markerFileName()));
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
 }
 
 void TestLoadGifDialog::escapeInTheCropDialogAddsNothing()

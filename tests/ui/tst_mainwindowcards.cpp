@@ -24,20 +24,20 @@
 
 namespace {
 
-// Picks the first stick and answers OK to every question.
+// Picks the first stick and answers OK to every question, and notes every
+// dialog shown, however briefly (a fast read may close its busy dialog
+// before the next look at the screen).
 class UserAtTheDialogs : public QObject
 {
 public:
     UserAtTheDialogs()
     {
-        connect(&timer, &QTimer::timeout, this, [this] {
+        qApp->installEventFilter(this);
+        connect(&timer, &QTimer::timeout, this, [] {
             QWidget *modal = QApplication::activeModalWidget();
             if (!modal)
                 return;
-            const QString kind = QString::fromLatin1(modal->metaObject()->className());
-            if (seen.isEmpty() || seen.last() != kind)
-                seen.append(kind);
-            if (kind == QLatin1String("SelectUsbPathDialog"))
+            if (QString::fromLatin1(modal->metaObject()->className()) == QLatin1String("SelectUsbPathDialog"))
                 modal->findChild<QPushButton *>(QStringLiteral("okBut"))->click();
             else if (auto *box = qobject_cast<QMessageBox *>(modal))
                 box->button(box->standardButtons() & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::NoButton)
@@ -46,6 +46,18 @@ public:
         timer.start(10);
     }
     QStringList seen;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow() && widget->isModal()) {
+            const QString kind = QString::fromLatin1(widget->metaObject()->className());
+            if (seen.isEmpty() || seen.last() != kind)
+                seen.append(kind);
+        }
+        return false;
+    }
 
 private:
     QTimer timer;

@@ -1,0 +1,127 @@
+// Start-up and exit of the main window, in the process: from construction to
+// the window shown in English, and from the close to the window destroyed
+// with a playlist of sequences (their frames share a few converted pictures).
+#include "app/WorkDirectory.h"
+#include "display/ImageObject.h"
+#include "display/MediaObject.h"
+#include "display/PolarSampling.h"
+#include "ui/MainWindow.h"
+
+#include "TestWorkDir.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QtTest>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int distinctFrames = 8;
+
+struct SharedFrames {
+    QList<QByteArray> led, thumbs, previews;
+};
+
+const SharedFrames &sharedFrames()
+{
+    static const SharedFrames shared = [] {
+        SharedFrames made;
+        for (int i = 0; i < distinctFrames; ++i) {
+            QImage canvas(450, 450, QImage::Format_ARGB32);
+            canvas.fill(Qt::black);
+            QPainter painter(&canvas);
+            painter.setBrush(QColor::fromHsv(i * 360 / distinctFrames, 255, 255));
+            painter.drawEllipse(QPoint(225, 225), 60 + 9 * i, 200 - 7 * i);
+            painter.end();
+            ImageObject sample(1, QString(), 10, ImageObject::GifFrame);
+            PolarSampling::imageToLedData(canvas, &sample);
+            sample.setThumbnail(canvas.scaled(60, 60));
+            made.led.append(sample.ledData());
+            made.thumbs.append(sample.scratchPicture(ImageObject::Scratch::Thumbnail));
+            made.previews.append(sample.scratchPicture(ImageObject::Scratch::Preview));
+        }
+        return made;
+    }();
+    return shared;
+}
+
+// A sequence whose frames carry their scratch files, as imported ones do.
+MediaObject *sequence(int index, int frames)
+{
+    const SharedFrames &shared = sharedFrames();
+    auto *media = new MediaObject(index, QStringLiteral("clip%1.gif").arg(index));
+    media->setGif(true);
+    for (int f = 0; f < frames; ++f) {
+        auto *frame = new ImageObject(f + 1, QString(), 10, ImageObject::GifFrame);
+        const int k = f % distinctFrames;
+        frame->setLedData(shared.led.at(k));
+        frame->saveLedData();
+        frame->setScratchPicture(ImageObject::Scratch::Thumbnail, shared.thumbs.at(k));
+        frame->setScratchPicture(ImageObject::Scratch::Preview, shared.previews.at(k));
+        media->appendFrame(frame);
+    }
+    return media;
+}
+
+void BM_WindowStart(benchmark::State &state)
+{
+    TestWorkDir work;
+    for (auto _ : state) {
+        auto *window = new MainWindow;
+        window->onBtnEnUsClick();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window)) {
+            state.SkipWithError("the window was not shown");
+            break;
+        }
+        state.PauseTiming();
+        delete window;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WindowStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// range(0): frames in the playlist, in sequences of 500.
+void BM_WindowExit(benchmark::State &state)
+{
+    TestWorkDir work;
+    const int frames = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto *window = new MainWindow;
+        for (int s = 0; s * 500 < frames; ++s)
+            window->addSequence(sequence(s, qMin(500, frames - s * 500)));
+        window->show();
+        QTest::qWaitForWindowExposed(window);
+        state.ResumeTiming();
+        delete window; // what follows the close once the user has answered for unsaved work
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowExit)->ArgName("frames")->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+// Drops the records' debug lines, one per frame; warnings still show.
+void quietDebug(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type != QtDebugMsg)
+        fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+int main(int argc, char **argv)
+{
+    qInstallMessageHandler(quietDebug);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
