@@ -96,7 +96,11 @@ void BM_WindowExit(benchmark::State &state)
         for (int s = 0; s * 500 < frames; ++s)
             window->addSequence(sequence(s, qMin(500, frames - s * 500)));
         window->show();
-        QTest::qWaitForWindowExposed(window);
+        if (!QTest::qWaitForWindowExposed(window)) {
+            delete window;
+            state.SkipWithError("the window was never shown");
+            break;
+        }
         state.ResumeTiming();
         delete window; // what follows the close once the user has answered for unsaved work
         QCoreApplication::processEvents();
