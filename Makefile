@@ -54,7 +54,7 @@ asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROTAVUE_ASAN=ON -DROTAVUE_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
-		ASAN_OPTIONS="allocator_may_return_null=1 detect_leaks=1 abort_on_error=1 strict_string_checks=1 detect_stack_use_after_return=1" \
+		ASAN_OPTIONS="allocator_may_return_null=1 detect_leaks=1 abort_on_error=1 strict_string_checks=1 detect_stack_use_after_return=1 suppressions=$(CURDIR)/tests/asan.supp" \
 		LSAN_OPTIONS="suppressions=$(CURDIR)/tests/lsan.supp print_suppressions=0" \
 		UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 suppressions=$(CURDIR)/tests/ubsan.supp" \
 		bash $(CURDIR)/scripts/run-asan-tests.sh . $(JOBS)

@@ -267,8 +267,12 @@ private slots:
     static CustomTableModel *timedModel(int count, QObject *parent)
     {
         QList<CustomTableItem> items;
-        for (int i = 1; i <= count; ++i)
-            items.append(CustomTableItem(new ImageObject(i, QString(), i, ImageObject::PictureFile)));
+        // The records go with the parent, as the window's go with the window.
+        for (int i = 1; i <= count; ++i) {
+            auto *record = new ImageObject(i, QString(), i, ImageObject::PictureFile);
+            record->setParent(parent);
+            items.append(CustomTableItem(record));
+        }
         return new CustomTableModel(items, 1, parent);
     }
 
@@ -310,9 +314,13 @@ private slots:
     void moveRowsKeepsTheSetOfNumbers()
     {
         TestWorkDir work;
+        QObject owner; // the records go with it
         QList<CustomTableItem> items;
-        for (int index : {0, 1, 2}) // a video list starts at 0
-            items.append(CustomTableItem(new ImageObject(index, QString(), index + 1, ImageObject::PictureFile)));
+        for (int index : {0, 1, 2}) { // a video list starts at 0
+            auto *record = new ImageObject(index, QString(), index + 1, ImageObject::PictureFile);
+            record->setParent(&owner);
+            items.append(CustomTableItem(record));
+        }
         CustomTableModel model(items, 1);
         QVERIFY(model.moveRows(QModelIndex(), 0, 2, QModelIndex(), 3));
         QCOMPARE(times(model), (QList<int>{3, 1, 2}));
