@@ -1,5 +1,4 @@
 #include "ui/ListMediaItemDelegate.h"
-#include "ui/RowToolTip.h"
 
 #include "display/ImageObject.h"
 #include "messaging/HandlerMessage.h"
@@ -14,7 +13,6 @@
 #include <QPainter>
 #include <QAbstractItemView>
 #include <QHelpEvent>
-#include <QToolTip>
 
 ListMediaItemDelegate::ListMediaItemDelegate(HandlerMessage *handler, MainWindow *mainWindow)
     : QItemDelegate(mainWindow), handler(handler), mainWindow(mainWindow)
@@ -72,10 +70,6 @@ bool ListMediaItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view
 {
     if (event->type() != QEvent::ToolTip)
         return QItemDelegate::helpEvent(event, view, option, index);
-    const QString tip = RowToolTip::of(CustomTableItem::objectAt(index));
-    if (tip.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(event->globalPos(), tip, view);
+    RowPainter::showToolTip(event, view, index);
     return true;
 }

@@ -1,4 +1,10 @@
 #include "ui/RowPainter.h"
+#include "ui/CustomTableItem.h"
+#include "ui/RowToolTip.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include <QApplication>
 #include <QIcon>
@@ -55,6 +61,15 @@ void stepButton(QPainter *painter, const QRect &rect, const QString &iconPath)
     button.icon = QIcon(iconPath);
     button.iconSize = QSize(16, 16);
     QApplication::style()->drawControl(QStyle::CE_PushButton, &button, painter);
+}
+
+void showToolTip(const QHelpEvent *event, QAbstractItemView *view, const QModelIndex &index)
+{
+    const QString tip = RowToolTip::of(CustomTableItem::objectAt(index));
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view);
 }
 
 } // namespace RowPainter
