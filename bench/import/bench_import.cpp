@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -81,7 +82,8 @@ protected:
     }
 };
 
-// range(0): tick in ms; range(1): frames; range(2) x range(3): frame size.
+// range(0): tick in ms; range(1): frames; range(2) x range(3): frame size;
+// range(4): converter threads.
 void BM_GifImport(benchmark::State &state)
 {
     const int tick = int(state.range(0));
@@ -97,7 +99,7 @@ void BM_GifImport(benchmark::State &state)
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        LoadGifDialog dialog(path, nullptr, tick);
+        LoadGifDialog dialog(path, nullptr, tick, int(state.range(4)));
         if (dialog.exec() != QDialog::Accepted || dialog.frameCount() != frames) {
             state.SkipWithError("the import did not finish");
             break;
@@ -110,17 +112,19 @@ void BM_GifImport(benchmark::State &state)
     qApp->removeEventFilter(&answerer);
     state.counters["ms_per_frame"] = totalMs / double(frames) / double(qMax<benchmark::IterationCount>(1, state.iterations()));
 }
-BENCHMARK(BM_GifImport)
-    ->ArgNames({"tick", "frames", "w", "h"})
-    ->Args({LoadGifDialog::fixedTickMs, 10, 450, 450})
-    ->Args({LoadGifDialog::pacedByWork, 10, 450, 450})
-    ->Args({LoadGifDialog::pacedByWork, 100, 450, 450})
-    ->Args({LoadGifDialog::fixedTickMs, 10, 800, 600})
-    ->Args({LoadGifDialog::pacedByWork, 10, 800, 600})
-    ->Args({LoadGifDialog::pacedByWork, 300, 800, 600})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(1);
+// The old fixed tick, the tick paced by the work with every frame converted
+// on the dialog's thread (0 converter threads), and with 1 or 2 converters.
+void gifImportArgs(benchmark::internal::Benchmark *bench)
+{
+    bench->ArgNames({"tick", "frames", "w", "h", "threads"});
+    for (const auto &[frames, w, h] : {std::tuple{10, 450, 450}, std::tuple{100, 450, 450}, std::tuple{300, 800, 600}}) {
+        if (frames == 10)
+            bench->Args({LoadGifDialog::fixedTickMs, frames, w, h, 0});
+        for (int threads = 0; threads <= 2; ++threads)
+            bench->Args({LoadGifDialog::pacedByWork, frames, w, h, threads});
+    }
+}
+BENCHMARK(BM_GifImport)->Apply(gifImportArgs)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 // Smooth gradients with noise, saved as JPEG: what a camera gives.
 QStringList photoFiles(int count)

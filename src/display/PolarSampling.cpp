@@ -183,18 +183,22 @@ QByteArray sampleWorkingSquare(const QImage &picture, const Geometry &geo, QImag
     return out;
 }
 
+Conversion convert(const QImage &source, int ledCount, int lineCount)
+{
+    Conversion out;
+    out.preview = PreviewDots::blackCanvas(workingSize);
+    out.ledData = sampleWorkingSquare(workingSquare(source), *geometry(ledCount, lineCount), &out.preview);
+    return out;
+}
+
 void imageToLedData(const QImage &source, ImageObject *target)
 {
     if (!target)
         return;
-    const int n = DisplayParameters::ledCount();
-    const int lines = DisplayParameters::lineCount();
-    const QImage working = workingSquare(source);
     target->setLedData(QByteArray());
-    QImage preview = PreviewDots::blackCanvas(workingSize);
-    const QByteArray data = sampleWorkingSquare(working, *geometry(n, lines), &preview);
-    target->setPreviewImage(preview);
-    target->setLedData(data);
+    const Conversion converted = convert(source, DisplayParameters::ledCount(), DisplayParameters::lineCount());
+    target->setPreviewImage(converted.preview);
+    target->setLedData(converted.ledData);
     target->saveLedData();
 }
 

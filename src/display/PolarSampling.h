@@ -50,6 +50,14 @@ QImage workingSquare(const QImage &source);
 // preview is not null (it must be a 450 x 450 32-bit picture).
 QByteArray sampleWorkingSquare(const QImage &working, const Geometry &geo, QImage *preview);
 
+// What the conversion makes of a picture: its LED line data, padded, and
+// the preview of what the display shows. Any thread.
+struct Conversion {
+    QByteArray ledData;
+    QImage preview;
+};
+Conversion convert(const QImage &source, int ledCount, int lineCount);
+
 // The conversion: reads the display parameters once, replaces the record's
 // LED line data and preview picture, stores the data to the buffer file.
 // An empty source converts like a black picture.

@@ -3,9 +3,9 @@
 #include "import/ProgressCount.h"
 
 #include "app/AtomicFileWriter.h"
+#include "app/DisplayParameters.h"
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
-#include "display/PolarSampling.h"
 #include "display/ScratchPng.h"
 #include "edit/GetImgeLocationDialog.h"
 #include "import/DialogButtonBar.h"
@@ -26,23 +26,26 @@ int g_nextFileNumber = 0; // GUI thread only
 
 constexpr double frameDisplayTime = 10;
 
-bool savePng(const QImage &picture, const QString &path, QString *error)
+// Read back only by this program: encoded fast, on the converter's threads.
+bool saveBytes(const QByteArray &png, const QString &path, QString *error)
 {
-    // Read back only by this program: fast over small.
     return AtomicFileWriter::write(
-        path, [&](QIODevice &file) { return ScratchPng::write(picture, file); }, AtomicFileWriter::Sync::None,
-        error);
+        path, [&](QIODevice &file) { return !png.isEmpty() && file.write(png) == png.size(); },
+        AtomicFileWriter::Sync::None, error);
 }
 
 } // namespace
 
-LoadGifDialog::LoadGifDialog(const QString &gifPath, QWidget *parent, int tickMs)
+LoadGifDialog::LoadGifDialog(const QString &gifPath, QWidget *parent, int tickMs, int converterThreads)
     : QDialog(parent), gifPath(gifPath), tickMs(qMax(0, tickMs)), movie(gifPath), frameTimer(new QTimer(this)),
-      frameLabel(new QLabel(this))
+      frameLabel(new QLabel(this)),
+      converter(std::make_unique<GifFrameConverter>(DisplayParameters::ledCount(), DisplayParameters::lineCount(),
+                                                    qMax(0, converterThreads)))
 {
     buildLayout();
     setWindowTitle(tr("dialog_title_tip"));
     connect(frameTimer, &QTimer::timeout, this, &LoadGifDialog::getGifImage);
+    connect(converter.get(), &GifFrameConverter::frameReady, this, &LoadGifDialog::resumeTicks);
     frameTimer->start(this->tickMs);
 }
 
@@ -87,41 +90,59 @@ int LoadGifDialog::nextFileNumber()
 
 void LoadGifDialog::getGifImage()
 {
+    // Decoding first: with no converter threads the frame is then ready at once.
+    if (!allDecoded && !converter->isFull() && !decodeNextFrame())
+        return;
+    if (converter->hasNext() && !addFrame(converter->takeNext()))
+        return;
+    if (allDecoded && converter->isIdle())
+        finish();
+    else if (converter->isFull() || allDecoded) // nothing to do until a frame is ready
+        if (!converter->hasNext())
+            frameTimer->stop();
+}
+
+void LoadGifDialog::resumeTicks()
+{
+    if (!cancelled && !choosing && !frameTimer->isActive())
+        frameTimer->start(tickMs);
+}
+
+bool LoadGifDialog::decodeNextFrame()
+{
     const QImage frame = movie.currentImage();
     const int number = movie.currentFrameNumber();
     if (frame.isNull()) { // only the first frame can be missing: later ones end the sequence instead
         const QString reason = GifFrameSource::checkFile(gifPath);
         fail(reason.isEmpty() ? tr("The GIF file \"%1\" cannot be read.").arg(QDir::toNativeSeparators(gifPath))
                               : reason);
-        return;
+        return false;
     }
     if (number == 0 && !chooseGeometry(frame))
-        return;
+        return false;
 
     const QImage canvas = cutter.cut(frame);
     if (canvas.isNull()) {
         fail(tr("There is not enough memory to cut the frames of the GIF file \"%1\".")
                  .arg(QDir::toNativeSeparators(gifPath)));
-        return;
+        return false;
     }
-    frameLabel->setPixmap(
-        QPixmap::fromImage(canvas.scaled(frameLabel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-    progress->setCount(number + 1, movie.frameCount());
     qCDebug(lcImport).nospace() << "getGifImage() index = " << number << ", count = " << movie.frameCount();
-    if (!convertFrame(canvas, number))
-        return;
+    converter->submit(canvas, number);
 
     if (movie.isLastFrame()) {
-        finish();
+        allDecoded = true;
     } else if (!movie.jumpToNextFrame()) {
         qCDebug(lcImport).nospace() << "#LoadGifDialog# no frame after index " << number << ", count = " << movie.frameCount();
-        finish();
+        allDecoded = true;
     }
+    return true;
 }
 
 bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
 {
     frameTimer->stop(); // no tick may start a second crop dialog while this one is open
+    choosing = true;
     QRect selection;
     QSize imageSize;
     {
@@ -133,6 +154,7 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
         selection = dialog.selectionRect();
         imageSize = dialog.scaledImageSize();
     }
+    choosing = false;
     if (cancelled)
         return false;
 
@@ -145,8 +167,11 @@ bool LoadGifDialog::chooseGeometry(const QImage &firstFrame)
     return true;
 }
 
-bool LoadGifDialog::convertFrame(const QImage &canvas, int frameNumber)
+bool LoadGifDialog::addFrame(const GifFrameConverter::Frame &frame)
 {
+    frameLabel->setPixmap(
+        QPixmap::fromImage(frame.canvas.scaled(frameLabel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    progress->setCount(frame.number + 1, movie.frameCount());
     if (!WorkDirectory::ensureTempDir()) {
         fail(tr("The temporary folder \"%1\" cannot be created.")
                  .arg(QDir::toNativeSeparators(WorkDirectory::tempDir())));
@@ -154,16 +179,18 @@ bool LoadGifDialog::convertFrame(const QImage &canvas, int frameNumber)
     }
     const QString path = WorkDirectory::tempDir() + QStringLiteral("loadGif_%1.png").arg(g_nextFileNumber);
     QString error;
-    if (!savePng(canvas, path, &error)) {
+    if (!saveBytes(frame.canvasPng, path, &error)) {
         fail(tr("The GIF frame could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     ++g_nextFileNumber;
 
     // The canvas is exactly what the file holds: its thumbnail needs no second decode.
-    auto *record = new ImageObject(frameNumber + 1, path, frameDisplayTime, ImageObject::GifFrame, canvas);
+    auto *record = new ImageObject(frame.number + 1, path, frameDisplayTime, ImageObject::GifFrame, frame.canvas);
     record->setSourceIsScratch(true);
-    PolarSampling::imageToLedData(canvas, record);
+    record->setScratchPicture(ImageObject::Scratch::Preview, frame.previewPng);
+    record->setLedData(frame.ledData);
+    record->saveLedData();
     frames.append(record);
     return true;
 }
@@ -176,7 +203,9 @@ void LoadGifDialog::finish()
 
 void LoadGifDialog::fail(const QString &message)
 {
+    cancelled = true; // no frame may be taken while the message is shown
     frameTimer->stop();
+    converter->stop();
     QMessageBox::information(this, tr("dialog_title_tip"), message);
     reject();
 }
@@ -185,6 +214,7 @@ void LoadGifDialog::reject()
 {
     cancelled = true;
     frameTimer->stop();
+    converter->stop(); // frames in hand have no files yet: they are simply dropped
     qDeleteAll(frames);
     frames.clear();
     QDialog::reject();

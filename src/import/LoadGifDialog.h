@@ -1,11 +1,14 @@
 #pragma once
 
+#include "import/GifFrameConverter.h"
 #include "import/GifFrameCutter.h"
 #include "import/GifFrameSource.h"
 
 #include <QDialog>
 #include <QList>
 #include <QString>
+
+#include <memory>
 
 class ImageObject;
 class ProgressCount;
@@ -20,6 +23,9 @@ class QTimer;
 // The tick is a zero timer by default: the next frame is taken as soon as the
 // event loop has nothing else to do, so the import goes as fast as the frames
 // convert while the dialog still repaints and answers Cancel between frames.
+// Each tick decodes and cuts one frame and hands it to a GifFrameConverter,
+// which encodes and converts it on other threads while the next one is
+// decoded, and makes at most one finished frame into its record and files.
 class LoadGifDialog : public QDialog
 {
     Q_OBJECT
@@ -29,8 +35,9 @@ public:
     static constexpr int fixedTickMs = 300;
 
     // Check the file with GifFrameSource::checkFile() first. tickMs: the
-    // interval of the frame timer.
-    explicit LoadGifDialog(const QString &gifPath, QWidget *parent = nullptr, int tickMs = pacedByWork);
+    // interval of the frame timer; converterThreads: 0 converts on this thread.
+    explicit LoadGifDialog(const QString &gifPath, QWidget *parent = nullptr, int tickMs = pacedByWork,
+                           int converterThreads = GifFrameConverter::defaultThreads);
     ~LoadGifDialog() override;
 
     int frameCount() const { return int(frames.size()); }
@@ -46,8 +53,10 @@ public slots:
 
 private:
     void buildLayout();
+    bool decodeNextFrame();
     bool chooseGeometry(const QImage &firstFrame);
-    bool convertFrame(const QImage &canvas, int frameNumber);
+    bool addFrame(const GifFrameConverter::Frame &frame);
+    void resumeTicks();
     void finish();
     void fail(const QString &message);
 
@@ -58,6 +67,9 @@ private:
     QLabel *frameLabel;
     ProgressCount *progress = nullptr; // frame n of m
     GifFrameCutter cutter;
+    std::unique_ptr<GifFrameConverter> converter; // joined before the dialog goes
     QList<ImageObject *> frames; // owned until takeFrames()
+    bool allDecoded = false;
+    bool choosing = false; // the crop dialog is open
     bool cancelled = false;
 };
