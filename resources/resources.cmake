@@ -2,14 +2,44 @@
 # Icons and pictures under ":/images/", translation catalogues under ":/ts/".
 set(_res_dir ${PROJECT_SOURCE_DIR}/resources)
 
-file(GLOB _images CONFIGURE_DEPENDS
-     ${_res_dir}/images/*.png ${_res_dir}/images/*.gif ${_res_dir}/images/*.jpg)
-if(_images)
-    qt_add_resources(rotavue_widgets "rotavue_images"
-        PREFIX "/images"
-        BASE ${_res_dir}/images
-        FILES ${_images})
-endif()
+# Every picture is named here: a picture added to resources/images/ (by
+# scripts/make-images.sh or by hand) is embedded once it is listed.
+set(_images
+    images/A.png
+    images/cursor_hand.png
+    images/default_ui.png
+    images/design.png
+    images/download_file.png
+    images/edit_delete.png
+    images/en_us.png
+    images/eraser.png
+    images/ic_flowers.png
+    images/import_gif.png
+    images/import_media.png
+    images/line.png
+    images/logo2.jpg
+    images/moins.png
+    images/open.png
+    images/open_card.png
+    images/paintbrush.png
+    images/play.png
+    images/plus.png
+    images/preview_usb.png
+    images/progress.gif
+    images/rect.png
+    images/rect_round.png
+    images/round2.png
+    images/stop.png
+    images/write.png
+    images/xine.png
+    images/zh_cn.png
+    images/zh_hk.png
+)
+list(TRANSFORM _images PREPEND ${_res_dir}/)
+qt_add_resources(rotavue_widgets "rotavue_images"
+    PREFIX "/images"
+    BASE ${_res_dir}/images
+    FILES ${_images})
 
 # The application's catalogues, one per language, compiled by lrelease.
 set(ROTAVUE_TS_FILES
