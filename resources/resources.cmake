@@ -80,11 +80,36 @@ qt_add_resources(rotavue_widgets "rotavue_translations"
     FILES ${_app_qm} ${_qt_qm})
 
 # One command brings the catalogues up to date with every text the code
-# passes through tr(): cmake --build build --target update_translations.
+# passes through tr(): cmake --build build --target update_translations
+# (qt_add_lupdate's global target; it runs rotavue_lupdate).
 # Without line numbers, so that edits elsewhere in a file change nothing.
 set(ROTAVUE_LUPDATE_OPTIONS -locations none -silent CACHE INTERNAL "lupdate's options for the catalogues")
-add_custom_target(update_translations
-    COMMAND Qt6::lupdate ${ROTAVUE_LUPDATE_OPTIONS} ${PROJECT_SOURCE_DIR}/src -ts ${ROTAVUE_TS_FILES}
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    COMMENT "Updating resources/ts/*.ts from the code"
-    VERBATIM)
+
+# The texts live in the core, the widgets and the program: every source of
+# theirs under src/, generated files left out.
+set(_src_root ${PROJECT_SOURCE_DIR}/src)
+set(_tr_sources)
+foreach(_target rotavue_core rotavue_widgets rotavue)
+    get_target_property(_dir ${_target} SOURCE_DIR)
+    get_target_property(_sources ${_target} SOURCES)
+    foreach(_source IN LISTS _sources)
+        if(_source MATCHES "^\\$<")
+            continue()
+        endif()
+        cmake_path(ABSOLUTE_PATH _source BASE_DIRECTORY ${_dir} NORMALIZE)
+        cmake_path(IS_PREFIX _src_root "${_source}" _ours)
+        if(_ours AND _source MATCHES "\\.(h|cpp|ui)$")
+            list(APPEND _tr_sources ${_source})
+        endif()
+    endforeach()
+endforeach()
+list(REMOVE_DUPLICATES _tr_sources)
+list(SORT _tr_sources)
+set(ROTAVUE_LUPDATE_SOURCES ${_tr_sources} CACHE INTERNAL "The sources lupdate reads the texts from")
+set(ROTAVUE_LUPDATE_INCLUDES ${PROJECT_SOURCE_DIR}/src CACHE INTERNAL "Where lupdate finds the sources' headers")
+
+qt_add_lupdate(rotavue
+    TS_FILES ${ROTAVUE_TS_FILES}
+    SOURCES ${ROTAVUE_LUPDATE_SOURCES}
+    INCLUDE_DIRECTORIES ${ROTAVUE_LUPDATE_INCLUDES}
+    OPTIONS ${ROTAVUE_LUPDATE_OPTIONS})
