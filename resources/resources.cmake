@@ -2,14 +2,44 @@
 # Icons and pictures under ":/images/", translation catalogues under ":/ts/".
 set(_res_dir ${PROJECT_SOURCE_DIR}/resources)
 
-file(GLOB _images CONFIGURE_DEPENDS
-     ${_res_dir}/images/*.png ${_res_dir}/images/*.gif ${_res_dir}/images/*.jpg)
-if(_images)
-    qt_add_resources(rotavue_widgets "rotavue_images"
-        PREFIX "/images"
-        BASE ${_res_dir}/images
-        FILES ${_images})
-endif()
+# Every picture is named here: a picture added to resources/images/ (by
+# scripts/make-images.sh or by hand) is embedded once it is listed.
+set(_images
+    images/A.png
+    images/cursor_hand.png
+    images/default_ui.png
+    images/design.png
+    images/download_file.png
+    images/edit_delete.png
+    images/en_us.png
+    images/eraser.png
+    images/ic_flowers.png
+    images/import_gif.png
+    images/import_media.png
+    images/line.png
+    images/logo2.jpg
+    images/moins.png
+    images/open.png
+    images/open_card.png
+    images/paintbrush.png
+    images/play.png
+    images/plus.png
+    images/preview_usb.png
+    images/progress.gif
+    images/rect.png
+    images/rect_round.png
+    images/round2.png
+    images/stop.png
+    images/write.png
+    images/xine.png
+    images/zh_cn.png
+    images/zh_hk.png
+)
+list(TRANSFORM _images PREPEND ${_res_dir}/)
+qt_add_resources(rotavue_widgets "rotavue_images"
+    PREFIX "/images"
+    BASE ${_res_dir}/images
+    FILES ${_images})
 
 # The application's catalogues, one per language, compiled by lrelease.
 set(ROTAVUE_TS_FILES
@@ -50,11 +80,36 @@ qt_add_resources(rotavue_widgets "rotavue_translations"
     FILES ${_app_qm} ${_qt_qm})
 
 # One command brings the catalogues up to date with every text the code
-# passes through tr(): cmake --build build --target update_translations.
+# passes through tr(): cmake --build build --target update_translations
+# (qt_add_lupdate's global target; it runs rotavue_lupdate).
 # Without line numbers, so that edits elsewhere in a file change nothing.
 set(ROTAVUE_LUPDATE_OPTIONS -locations none -silent CACHE INTERNAL "lupdate's options for the catalogues")
-add_custom_target(update_translations
-    COMMAND Qt6::lupdate ${ROTAVUE_LUPDATE_OPTIONS} ${PROJECT_SOURCE_DIR}/src -ts ${ROTAVUE_TS_FILES}
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    COMMENT "Updating resources/ts/*.ts from the code"
-    VERBATIM)
+
+# The texts live in the core, the widgets and the program: every source of
+# theirs under src/, generated files left out.
+set(_src_root ${PROJECT_SOURCE_DIR}/src)
+set(_tr_sources)
+foreach(_target rotavue_core rotavue_widgets rotavue)
+    get_target_property(_dir ${_target} SOURCE_DIR)
+    get_target_property(_sources ${_target} SOURCES)
+    foreach(_source IN LISTS _sources)
+        if(_source MATCHES "^\\$<")
+            continue()
+        endif()
+        cmake_path(ABSOLUTE_PATH _source BASE_DIRECTORY ${_dir} NORMALIZE)
+        cmake_path(IS_PREFIX _src_root "${_source}" _ours)
+        if(_ours AND _source MATCHES "\\.(h|cpp|ui)$")
+            list(APPEND _tr_sources ${_source})
+        endif()
+    endforeach()
+endforeach()
+list(REMOVE_DUPLICATES _tr_sources)
+list(SORT _tr_sources)
+set(ROTAVUE_LUPDATE_SOURCES ${_tr_sources} CACHE INTERNAL "The sources lupdate reads the texts from")
+set(ROTAVUE_LUPDATE_INCLUDES ${PROJECT_SOURCE_DIR}/src CACHE INTERNAL "Where lupdate finds the sources' headers")
+
+qt_add_lupdate(rotavue
+    TS_FILES ${ROTAVUE_TS_FILES}
+    SOURCES ${ROTAVUE_LUPDATE_SOURCES}
+    INCLUDE_DIRECTORIES ${ROTAVUE_LUPDATE_INCLUDES}
+    OPTIONS ${ROTAVUE_LUPDATE_OPTIONS})

@@ -59,12 +59,15 @@ QList<Text> textsOf(const QString &tsPath)
     return texts;
 }
 
-// Runs lupdate over the sources into the given .ts files; empty on success.
+// Runs lupdate over the update command's sources into the given .ts files;
+// empty on success.
 QString runLupdate(const QStringList &tsFiles)
 {
+    if (!QFile::exists(QStringLiteral(ROTAVUE_LUPDATE_LIST)))
+        return QStringLiteral("no list of sources at " ROTAVUE_LUPDATE_LIST);
     QProcess lupdate;
     QStringList arguments = QStringLiteral(ROTAVUE_LUPDATE_OPTIONS).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    arguments << QStringLiteral(ROTAVUE_SOURCE_DIR "/src") << QStringLiteral("-ts") << tsFiles;
+    arguments << QStringLiteral("@" ROTAVUE_LUPDATE_LIST) << QStringLiteral("-ts") << tsFiles;
     lupdate.setProcessChannelMode(QProcess::MergedChannels);
     lupdate.start(QStringLiteral(ROTAVUE_LUPDATE), arguments);
     if (!lupdate.waitForFinished(120000) || lupdate.exitStatus() != QProcess::NormalExit || lupdate.exitCode() != 0)
