@@ -97,9 +97,8 @@ void LoadGifDialog::getGifImage()
         return;
     if (allDecoded && converter->isIdle())
         finish();
-    else if (converter->isFull() || allDecoded) // nothing to do until a frame is ready
-        if (!converter->hasNext())
-            frameTimer->stop();
+    else if ((allDecoded || converter->isFull()) && !converter->hasNext())
+        frameTimer->stop(); // nothing to do until frameReady
 }
 
 void LoadGifDialog::resumeTicks()
