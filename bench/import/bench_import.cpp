@@ -14,6 +14,7 @@
 #include "messaging/WhatCodes.h"
 
 #include "GifWriter.h"
+#include "HandlerReceiver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -154,34 +155,14 @@ QStringList photoFiles(int count)
 }
 
 // Plays the dialog: takes each picture handed over, ends the loop after the last.
-class Receiver : public QObject
+class Receiver : public HandlerReceiver
 {
-    Q_OBJECT
 public:
-    Receiver(LoadImagesHandler *handler, int count) : handler(handler), count(count)
-    {
-        connect(handler, SIGNAL(handlerMessageReady(Message*)), this, SLOT(handlerMessage(Message*)),
-                Qt::BlockingQueuedConnection);
-    }
+    Receiver(LoadImagesHandler *handler, int count) : HandlerReceiver(handler), count(count) {}
     QList<ImageObject *> pictures;
     QEventLoop loop;
 
-    // As the dialog's destructor does.
-    void release()
-    {
-        handler->release(this);
-        handler = nullptr;
-    }
-
-    bool event(QEvent *e) override
-    {
-        if (handler)
-            handler->acquireReport();
-        return QObject::event(e);
-    }
-
-public slots:
-    void handlerMessage(Message *msg)
+    void handlerMessage(Message *msg) override
     {
         const std::unique_lock<std::mutex> lock = handler->lockReport();
         if (msg->what != WhatCode::ImageReady)
@@ -195,7 +176,6 @@ public slots:
     }
 
 private:
-    LoadImagesHandler *handler;
     int count;
     int handedOver = 0;
 };
@@ -251,4 +231,3 @@ int main(int argc, char **argv)
     return 0;
 }
 
-#include "bench_import.moc"

@@ -10,6 +10,7 @@
 #include "messaging/Message.h"
 #include "messaging/WhatCodes.h"
 
+#include "HandlerReceiver.h"
 #include "LogCapture.h"
 #include "ScratchFiles.h"
 #include "TestWorkDir.h"
@@ -67,38 +68,17 @@ private:
 };
 
 // Plays the dialog: takes every picture handed over and remembers the reports.
-class ReportReceiver : public QObject
+class ReportReceiver : public HandlerReceiver
 {
-    Q_OBJECT
 public:
-    explicit ReportReceiver(LoadImagesHandler *handler) : handler(handler)
-    {
-        // As the dialog connects: by signature.
-        connect(handler, SIGNAL(handlerMessageReady(Message*)), this, SLOT(handlerMessage(Message*)),
-                Qt::BlockingQueuedConnection);
-    }
+    using HandlerReceiver::HandlerReceiver;
     ~ReportReceiver() override { qDeleteAll(pictures); }
 
     QList<Report> reports;
     QList<ImageObject *> pictures;
     std::function<void(const Report &)> onReport;
 
-    // As the dialog's destructor does.
-    void release()
-    {
-        handler->release(this);
-        handler = nullptr;
-    }
-
-    bool event(QEvent *e) override
-    {
-        if (handler)
-            handler->acquireReport();
-        return QObject::event(e);
-    }
-
-public slots:
-    void handlerMessage(Message *msg)
+    void handlerMessage(Message *msg) override
     {
         Report report;
         {
@@ -113,9 +93,6 @@ public slots:
         if (onReport)
             onReport(report);
     }
-
-private:
-    LoadImagesHandler *handler;
 };
 
 // Stops the worker right before it posts one report, until the test lets it go.

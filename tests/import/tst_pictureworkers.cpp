@@ -11,6 +11,7 @@
 #include "messaging/WhatCodes.h"
 
 #include "EncodedPicture.h"
+#include "HandlerReceiver.h"
 #include "LogCapture.h"
 #include "ScratchFiles.h"
 #include "TestWorkDir.h"
@@ -65,9 +66,8 @@ QStringList writeFiles(const TestWorkDir &work, const QList<Kind> &kinds)
 }
 
 // Plays the dialog: takes every picture, remembers every hand-over.
-class Receiver : public QObject
+class Receiver : public HandlerReceiver
 {
-    Q_OBJECT
 public:
     struct HandOver {
         int index;
@@ -76,38 +76,20 @@ public:
         ImageObject *picture;
     };
 
-    explicit Receiver(LoadImagesHandler *handler) : handler(handler)
-    {
-        connect(handler, SIGNAL(handlerMessageReady(Message*)), this, SLOT(handlerMessage(Message*)),
-                Qt::BlockingQueuedConnection);
-    }
+    using HandlerReceiver::HandlerReceiver;
     ~Receiver() override
     {
-        if (handler)
+        if (!isReleased())
             release();
         for (const HandOver &h : handOvers)
             delete h.picture;
-    }
-
-    void release()
-    {
-        handler->release(this);
-        handler = nullptr;
-    }
-
-    bool event(QEvent *e) override
-    {
-        if (handler)
-            handler->acquireReport();
-        return QObject::event(e);
     }
 
     QList<HandOver> handOvers;
     QList<int> previews; // file index per report 2
     std::function<void(int index)> onHandOver;
 
-public slots:
-    void handlerMessage(Message *msg)
+    void handlerMessage(Message *msg) override
     {
         const std::unique_lock<std::mutex> lock = handler->lockReport();
         const auto *item = static_cast<const LoadObjectItem *>(msg->obj);
@@ -120,9 +102,6 @@ public slots:
         if (onHandOver)
             onHandOver(item->index());
     }
-
-private:
-    LoadImagesHandler *handler;
 };
 
 // True once the looper has got past everything queued before.
