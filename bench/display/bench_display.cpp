@@ -12,10 +12,11 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "QuietDebug.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -129,13 +130,6 @@ BENCHMARK(BM_DecodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DecodePng)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-// Drops the records' debug lines, one per iteration; warnings still show.
-void quietDebug(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type != QtDebugMsg)
-        fprintf(stderr, "%s\n", qPrintable(text));
-}
 
 int main(int argc, char **argv)
 {

@@ -23,10 +23,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "QuietDebug.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -207,13 +208,6 @@ void BM_PictureImport(benchmark::State &state)
 BENCHMARK(BM_PictureImport)->ArgName("threads")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-// Drops the records' debug lines, one per picture; warnings still show.
-void quietDebug(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type != QtDebugMsg)
-        fprintf(stderr, "%s\n", qPrintable(text));
-}
 
 int main(int argc, char **argv)
 {

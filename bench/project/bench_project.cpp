@@ -2,11 +2,11 @@
 // display parameters), against a plain copy of a file of the project's size in
 // the same folder, and the memory both take.
 #include "AllocationCounter.h"
+#include "SampleFrames.h"
 
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
-#include "display/PolarSampling.h"
 #include "project/ProjectContent.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
@@ -14,7 +14,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -59,34 +58,12 @@ public:
     Show()
     {
         WorkDirectory::initPrivate(work.path());
-        // A few real conversions give real LED data, thumbnails and previews; the frames share them.
-        QList<QByteArray> led, thumbs, previews;
-        for (int i = 0; i < distinctFrames; ++i) {
-            QImage canvas(450, 450, QImage::Format_ARGB32);
-            canvas.fill(Qt::black);
-            QPainter painter(&canvas);
-            painter.setBrush(QColor::fromHsv(i * 360 / distinctFrames, 255, 255));
-            painter.drawEllipse(QPoint(225, 225), 60 + 9 * i, 200 - 7 * i);
-            painter.end();
-            ImageObject sample(1, QString(), 10, ImageObject::GifFrame);
-            PolarSampling::imageToLedData(canvas, &sample);
-            sample.setThumbnail(canvas.scaled(60, 60));
-            led.append(sample.ledData());
-            thumbs.append(sample.scratchPicture(ImageObject::Scratch::Thumbnail));
-            previews.append(sample.scratchPicture(ImageObject::Scratch::Preview));
-        }
+        const SampleFrames samples(distinctFrames);
         for (int s = 0; s < sequenceCount; ++s) {
             auto *sequence = new MediaObject(s, QStringLiteral("clip%1.gif").arg(s));
             sequence->setGif(true);
-            for (int f = 0; f < framesPerSequence; ++f) {
-                auto *frame = new ImageObject(f + 1, QString(), 10, ImageObject::GifFrame);
-                const int k = (s * framesPerSequence + f) % distinctFrames;
-                frame->setLedData(led.at(k));
-                frame->saveLedData();
-                frame->setScratchPicture(ImageObject::Scratch::Thumbnail, thumbs.at(k));
-                frame->setScratchPicture(ImageObject::Scratch::Preview, previews.at(k));
-                sequence->appendFrame(frame);
-            }
+            for (int f = 0; f < framesPerSequence; ++f)
+                sequence->appendFrame(samples.frame(f + 1, s * framesPerSequence + f));
             sequences.append(sequence);
         }
         ok = save(project());

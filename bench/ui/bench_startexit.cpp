@@ -4,66 +4,38 @@
 #include "app/WorkDirectory.h"
 #include "display/ImageObject.h"
 #include "display/MediaObject.h"
-#include "display/PolarSampling.h"
 #include "ui/MainWindow.h"
 
+#include "SampleFrames.h"
 #include "TestWorkDir.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QtTest>
+
+#include "QuietDebug.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 
 namespace {
 
 constexpr int distinctFrames = 8;
 
-struct SharedFrames {
-    QList<QByteArray> led, thumbs, previews;
-};
-
-const SharedFrames &sharedFrames()
+const SampleFrames &sharedFrames()
 {
-    static const SharedFrames shared = [] {
-        SharedFrames made;
-        for (int i = 0; i < distinctFrames; ++i) {
-            QImage canvas(450, 450, QImage::Format_ARGB32);
-            canvas.fill(Qt::black);
-            QPainter painter(&canvas);
-            painter.setBrush(QColor::fromHsv(i * 360 / distinctFrames, 255, 255));
-            painter.drawEllipse(QPoint(225, 225), 60 + 9 * i, 200 - 7 * i);
-            painter.end();
-            ImageObject sample(1, QString(), 10, ImageObject::GifFrame);
-            PolarSampling::imageToLedData(canvas, &sample);
-            sample.setThumbnail(canvas.scaled(60, 60));
-            made.led.append(sample.ledData());
-            made.thumbs.append(sample.scratchPicture(ImageObject::Scratch::Thumbnail));
-            made.previews.append(sample.scratchPicture(ImageObject::Scratch::Preview));
-        }
-        return made;
-    }();
+    static const SampleFrames shared(distinctFrames);
     return shared;
 }
 
 // A sequence whose frames carry their scratch files, as imported ones do.
 MediaObject *sequence(int index, int frames)
 {
-    const SharedFrames &shared = sharedFrames();
+    const SampleFrames &shared = sharedFrames();
     auto *media = new MediaObject(index, QStringLiteral("clip%1.gif").arg(index));
     media->setGif(true);
-    for (int f = 0; f < frames; ++f) {
-        auto *frame = new ImageObject(f + 1, QString(), 10, ImageObject::GifFrame);
-        const int k = f % distinctFrames;
-        frame->setLedData(shared.led.at(k));
-        frame->saveLedData();
-        frame->setScratchPicture(ImageObject::Scratch::Thumbnail, shared.thumbs.at(k));
-        frame->setScratchPicture(ImageObject::Scratch::Preview, shared.previews.at(k));
-        media->appendFrame(frame);
-    }
+    for (int f = 0; f < frames; ++f)
+        media->appendFrame(shared.frame(f + 1, f));
     return media;
 }
 
@@ -109,13 +81,6 @@ void BM_WindowExit(benchmark::State &state)
 BENCHMARK(BM_WindowExit)->ArgName("frames")->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-// Drops the records' debug lines, one per frame; warnings still show.
-void quietDebug(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type != QtDebugMsg)
-        fprintf(stderr, "%s\n", qPrintable(text));
-}
 
 int main(int argc, char **argv)
 {
